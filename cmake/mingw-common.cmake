@@ -1,0 +1,21 @@
+# What both MinGW-w64 toolchains share; TARVOLIN_ARCH is i686 or x86_64.
+set(CMAKE_SYSTEM_NAME Windows)
+set(CMAKE_SYSTEM_PROCESSOR ${TARVOLIN_ARCH})
+
+set(CMAKE_C_COMPILER ${TARVOLIN_ARCH}-w64-mingw32-gcc-posix)
+set(CMAKE_CXX_COMPILER ${TARVOLIN_ARCH}-w64-mingw32-g++-posix)
+set(CMAKE_RC_COMPILER ${TARVOLIN_ARCH}-w64-mingw32-windres)
+
+# libjpeg and GoogleTest built for this architecture by scripts/setup.sh.
+set(TARVOLIN_DEPS "$ENV{TARVOLIN_DEPS}")
+if(NOT TARVOLIN_DEPS)
+  set(TARVOLIN_DEPS /var/cache/tarvolin)
+endif()
+set(CMAKE_FIND_ROOT_PATH /usr/${TARVOLIN_ARCH}-w64-mingw32 ${TARVOLIN_DEPS}/mingw-${TARVOLIN_ARCH})
+set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
+set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
+
+# Test programs run under Wine.
+set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_CURRENT_LIST_DIR}/wine-run.sh ${TARVOLIN_ARCH})
