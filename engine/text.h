@@ -39,6 +39,9 @@ class Text {
   friend bool operator==(const Text& a, const Text& b) noexcept { return a.view() == b.view(); }
 
  private:
+  // Builds the result in place, in one allocation.
+  friend Text ConcatTexts(std::initializer_list<std::string_view> pieces);
+
   std::unique_ptr<char[]> bytes_;
   std::size_t length_ = 0;
 };

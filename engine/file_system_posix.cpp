@@ -1,0 +1,225 @@
+// The POSIX file backend: plain descriptors, positional reads, and on Linux a
+// kernel-side copy from source to part.
+//
+// POSIX has no mandatory share modes, so the sharing the design asks for is
+// approximated: a source is opened read-only and never locked, so others may
+// read and write it meanwhile (as on Windows); a part file is opened without
+// any lock either, so another process that holds it open is not kept out and
+// does not make the open fail. Advisory locks would not keep out a program
+// that does not ask for them, so none are taken.
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <utility>
+
+#include "engine/file_system.h"
+
+const PathSyntax kNativePathSyntax = PathSyntax::Posix;
+
+Text SystemErrorText(SystemError error) {
+  return Text(std::strerror(static_cast<int>(error.code)));
+}
+
+namespace {
+
+constexpr intptr_t kClosed = -1;
+
+int Descriptor(intptr_t handle) { return static_cast<int>(handle); }
+
+bool Fail(SystemError* error, int code) {
+  error->code = static_cast<uint32_t>(code);
+  return false;
+}
+
+bool FailWithErrno(SystemError* error) { return Fail(error, errno); }
+
+void CloseDescriptor(intptr_t* handle) {
+  if (*handle != kClosed) {
+    close(Descriptor(*handle));
+    *handle = kClosed;
+  }
+}
+
+// Opens path with flags; refuses a folder, which open() would accept for
+// reading.
+intptr_t OpenRegular(const Text& path, int flags, SystemError* error) {
+  int fd = open(path.c_str(), flags | O_CLOEXEC, 0666);
+  if (fd < 0) {
+    FailWithErrno(error);
+    return kClosed;
+  }
+  struct stat info;
+  int code = fstat(fd, &info) != 0 ? errno : S_ISDIR(info.st_mode) ? EISDIR : 0;
+  if (code != 0) {
+    Fail(error, code);
+    close(fd);
+    return kClosed;
+  }
+  return fd;
+}
+
+bool IdentityOf(intptr_t handle, FileIdentity* identity, SystemError* error) {
+  struct stat info;
+  if (fstat(Descriptor(handle), &info) != 0) return FailWithErrno(error);
+  identity->volume = static_cast<uint64_t>(info.st_dev);
+  identity->index = static_cast<uint64_t>(info.st_ino);
+  return true;
+}
+
+// Writes every byte at the descriptor's position; a write that makes no
+// progress is reported as a full disk.
+bool WriteAll(int fd, const char* bytes, std::size_t count, SystemError* error) {
+  while (count > 0) {
+    ssize_t written = write(fd, bytes, count);
+    if (written < 0) {
+      if (errno == EINTR) continue;
+      return FailWithErrno(error);
+    }
+    if (written == 0) return Fail(error, ENOSPC);
+    bytes += written;
+    count -= static_cast<std::size_t>(written);
+  }
+  return true;
+}
+
+// Copies through buffer: read a block of the source, write it, until count
+// bytes have been copied.
+bool CopyThroughBuffer(const SourceFile& source, int fd, int64_t offset, int64_t count,
+                       char* buffer, std::size_t bufferSize, SystemError* error) {
+  if (bufferSize == 0 && count > 0) return Fail(error, EINVAL);
+  while (count > 0) {
+    std::size_t block = static_cast<std::size_t>(std::min<int64_t>(count, bufferSize));
+    std::size_t got = 0;
+    if (!source.ReadAt(offset, buffer, block, &got, error)) return false;
+    if (got == 0) return Fail(error, ENODATA);
+    if (!WriteAll(fd, buffer, got, error)) return false;
+    offset += static_cast<int64_t>(got);
+    count -= static_cast<int64_t>(got);
+  }
+  return true;
+}
+
+}  // namespace
+
+// ---- SourceFile ----
+
+SourceFile::~SourceFile() { CloseDescriptor(&handle_); }
+
+SourceFile::SourceFile(SourceFile&& other) noexcept
+    : handle_(std::exchange(other.handle_, kClosed)) {}
+
+SourceFile& SourceFile::operator=(SourceFile&& other) noexcept {
+  if (this != &other) {
+    CloseDescriptor(&handle_);
+    handle_ = std::exchange(other.handle_, kClosed);
+  }
+  return *this;
+}
+
+SourceFile SourceFile::Open(const Text& path, SystemError* error) {
+  SourceFile file;
+  file.handle_ = OpenRegular(path, O_RDONLY, error);
+  return file;
+}
+
+bool SourceFile::IsOpen() const noexcept { return handle_ != kClosed; }
+
+bool SourceFile::Length(int64_t* length, SystemError* error) const {
+  struct stat info;
+  if (fstat(Descriptor(handle_), &info) != 0) return FailWithErrno(error);
+  *length = static_cast<int64_t>(info.st_size);
+  return true;
+}
+
+bool SourceFile::Identity(FileIdentity* identity, SystemError* error) const {
+  return IdentityOf(handle_, identity, error);
+}
+
+bool SourceFile::ReadAt(int64_t offset, void* buffer, std::size_t count, std::size_t* got,
+                        SystemError* error) const {
+  char* bytes = static_cast<char*>(buffer);
+  *got = 0;
+  while (*got < count) {
+    ssize_t n = pread(Descriptor(handle_), bytes + *got, count - *got,
+                      static_cast<off_t>(offset + static_cast<int64_t>(*got)));
+    if (n < 0) {
+      if (errno == EINTR) continue;
+      return FailWithErrno(error);
+    }
+    if (n == 0) break;  // the end of the file
+    *got += static_cast<std::size_t>(n);
+  }
+  return true;
+}
+
+// ---- PartFile ----
+
+PartFile::~PartFile() { CloseDescriptor(&handle_); }
+
+PartFile::PartFile(PartFile&& other) noexcept : handle_(std::exchange(other.handle_, kClosed)) {}
+
+PartFile& PartFile::operator=(PartFile&& other) noexcept {
+  if (this != &other) {
+    CloseDescriptor(&handle_);
+    handle_ = std::exchange(other.handle_, kClosed);
+  }
+  return *this;
+}
+
+PartFile PartFile::Open(const Text& path, SystemError* error) {
+  PartFile file;
+  file.handle_ = OpenRegular(path, O_WRONLY | O_CREAT, error);
+  return file;
+}
+
+bool PartFile::IsOpen() const noexcept { return handle_ != kClosed; }
+
+bool PartFile::Identity(FileIdentity* identity, SystemError* error) const {
+  return IdentityOf(handle_, identity, error);
+}
+
+bool PartFile::Truncate(SystemError* error) {
+  int fd = Descriptor(handle_);
+  if (ftruncate(fd, 0) != 0 || lseek(fd, 0, SEEK_SET) != 0) return FailWithErrno(error);
+  return true;
+}
+
+bool PartFile::Write(const void* bytes, std::size_t count, SystemError* error) {
+  return WriteAll(Descriptor(handle_), static_cast<const char*>(bytes), count, error);
+}
+
+bool PartFile::CopyFrom(const SourceFile& source, int64_t offset, int64_t count, char* buffer,
+                        std::size_t bufferSize, SystemError* error) {
+  int fd = Descriptor(handle_);
+#if defined(__linux__)
+  // The kernel copies between the files without the bytes entering the
+  // program; file systems or kernels that cannot do it fall back to the
+  // buffer from where the kernel stopped.
+  constexpr int64_t kLargestCopy = int64_t{1} << 30;
+  while (count > 0) {
+    off_t from = static_cast<off_t>(offset);
+    ssize_t copied = copy_file_range(Descriptor(source.handle_), &from, fd, nullptr,
+                                     static_cast<std::size_t>(std::min(count, kLargestCopy)), 0);
+    if (copied < 0) {
+      if (errno == EINTR) continue;
+      if (errno == EXDEV || errno == EINVAL || errno == ENOSYS || errno == EOPNOTSUPP) break;
+      return FailWithErrno(error);
+    }
+    if (copied == 0) return Fail(error, ENODATA);  // the source ended early
+    offset += copied;
+    count -= copied;
+  }
+#endif
+  return CopyThroughBuffer(source, fd, offset, count, buffer, bufferSize, error);
+}
+
+bool PartFile::Close(SystemError* error) {
+  int fd = Descriptor(handle_);
+  handle_ = kClosed;
+  if (close(fd) != 0) return FailWithErrno(error);
+  return true;
+}
