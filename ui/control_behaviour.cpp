@@ -1,0 +1,42 @@
+#include "ui/control_behaviour.h"
+
+#include <commctrl.h>
+
+namespace {
+
+constexpr UINT_PTR kForwardingId = 1;
+constexpr UINT_PTR kDigitFilterId = 2;
+
+LRESULT CALLBACK ForwardingProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
+                                DWORD_PTR handler) {
+  switch (message) {
+    case WM_COMMAND:
+    case WM_NOTIFY:
+    case WM_DRAWITEM:
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLORBTN:
+      return SendMessageA(reinterpret_cast<HWND>(handler), message, wParam, lParam);
+    case WM_NCDESTROY:
+      RemoveWindowSubclass(window, ForwardingProc, id);
+      break;
+  }
+  return DefSubclassProc(window, message, wParam, lParam);
+}
+
+LRESULT CALLBACK DigitFilterProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
+                                 DWORD_PTR) {
+  if (message == WM_CHAR && !IsAcceptedNumberChar(wParam)) return 0;
+  if (message == WM_NCDESTROY) RemoveWindowSubclass(window, DigitFilterProc, id);
+  return DefSubclassProc(window, message, wParam, lParam);
+}
+
+}  // namespace
+
+void ForwardChildMessages(HWND groupBox, HWND handler) {
+  SetWindowSubclass(groupBox, ForwardingProc, kForwardingId, reinterpret_cast<DWORD_PTR>(handler));
+}
+
+void AcceptDigitsAndMinusOnly(HWND edit) { SetWindowSubclass(edit, DigitFilterProc, kDigitFilterId, 0); }
+
+bool IsAcceptedNumberChar(WPARAM code) { return code < 32 || (code >= '0' && code <= '9') || code == '-'; }
