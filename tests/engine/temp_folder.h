@@ -16,11 +16,10 @@
 
 class TempFolder {
  public:
-  TempFolder() {
+  explicit TempFolder(const std::filesystem::path& base = std::filesystem::temp_directory_path()) {
     std::random_device random;
     do {
-      path_ = std::filesystem::temp_directory_path() /
-              ("tarvolin-test-" + std::to_string(random()));
+      path_ = base / ("tarvolin-test-" + std::to_string(random()));
     } while (!std::filesystem::create_directory(path_));
   }
   ~TempFolder() {
