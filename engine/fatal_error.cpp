@@ -4,7 +4,8 @@
 #include <string>
 
 Text FatalErrorText(const Text& message, int32_t code) {
-  Text codeLine = code != 0 ? ConcatTexts({"错误代码：", IntToText(code), "\r\n\r\n"}) : Text();
+  Text codeLine =
+      code != 0 ? ConcatTexts({"错误代码：", IntToText(code), "\r\n\r\n"}) : Text();
   Text messageLine = message.empty() ? Text() : ConcatTexts({"错误信息：", message, "\r\n"});
   return ConcatTexts({"运行时出错!\r\n\r\n", codeLine, messageLine});
 }

@@ -116,17 +116,16 @@ Text ReadText(FileNumber f, int64_t n) {
   if (!entry || !entry->file.Length(&length, &error)) return Text();
 
   // A buffer for what the file still holds rather than for n bytes: the same
-  // result, with memory bounded by the file.
-  // More than the address space holds cannot be obtained either.
+  // result, with memory bounded by the file. A buffer larger than the address
+  // space cannot be obtained any more than one the allocator refuses.
   int64_t remaining = std::max<int64_t>(0, length - entry->position);
   int64_t wanted = std::min(n, remaining);
   if (wanted == 0) return Text();
+  std::size_t size = static_cast<std::size_t>(wanted);
   std::unique_ptr<unsigned char[]> buffer(
-      wanted <= PTRDIFF_MAX ? new (std::nothrow) unsigned char[static_cast<std::size_t>(wanted)]
-                            : nullptr);
+      wanted <= PTRDIFF_MAX ? new (std::nothrow) unsigned char[size] : nullptr);
   std::size_t got = 0;
-  if (!buffer || !entry->file.ReadAt(entry->position, buffer.get(), static_cast<std::size_t>(wanted), &got,
-                                    &error)) {
+  if (!buffer || !entry->file.ReadAt(entry->position, buffer.get(), size, &got, &error)) {
     entry->position = length;
     return Text();
   }

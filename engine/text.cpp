@@ -4,8 +4,8 @@
 
 #include <algorithm>
 #include <charconv>
+#include <cmath>
 #include <cstdlib>
-#include <cstring>
 #include <new>
 
 #include "engine/fatal_error.h"
@@ -29,15 +29,21 @@ std::unique_ptr<char[]> AllocateTextBytes(std::size_t length) {
 
 bool IsLeadByte(unsigned char byte) { return byte >= 0x80; }
 
+// A text ends at its first 0x00.
+std::string_view UpToFirstZero(std::string_view bytes) {
+  return bytes.substr(0, bytes.find('\0'));
+}
+
 }  // namespace
 
 Text::Text(const char* bytes) : Text(std::string_view(bytes ? bytes : "")) {}
 
 Text::Text(std::string_view bytes) {
-  length_ = bytes.substr(0, bytes.find('\0')).size();
+  bytes = UpToFirstZero(bytes);
+  length_ = bytes.size();
   if (length_ > 0) {
     bytes_ = AllocateTextBytes(length_);
-    std::memcpy(bytes_.get(), bytes.data(), length_);
+    std::copy(bytes.begin(), bytes.end(), bytes_.get());
   }
 }
 
@@ -52,15 +58,15 @@ int32_t TextLength(const Text& t) { return static_cast<int32_t>(t.size()); }
 
 Text ConcatTexts(std::initializer_list<std::string_view> pieces) {
   std::size_t length = 0;
-  for (std::string_view piece : pieces) length += piece.substr(0, piece.find('\0')).size();
+  for (std::string_view piece : pieces) length += UpToFirstZero(piece).size();
   Text result;
   if (length == 0) return result;
   result.bytes_ = AllocateTextBytes(length);
   result.length_ = length;
   char* end = result.bytes_.get();
   for (std::string_view piece : pieces) {
-    piece = piece.substr(0, piece.find('\0'));
-    if (!piece.empty()) end = static_cast<char*>(std::memcpy(end, piece.data(), piece.size())) + piece.size();
+    piece = UpToFirstZero(piece);
+    end = std::copy(piece.begin(), piece.end(), end);
   }
   return result;
 }
@@ -75,7 +81,7 @@ int CompareText(const Text& a, const Text& b) {
 int64_t TruncateToInt64(double x) {
   // Values the 64-bit range cannot hold are clipped to its ends; NaN gives 0.
   constexpr double kTwoTo63 = 9223372036854775808.0;
-  if (x != x) return 0;
+  if (std::isnan(x)) return 0;
   if (x >= kTwoTo63) return INT64_MAX;
   if (x < -kTwoTo63) return INT64_MIN;
   return static_cast<int64_t>(x);
