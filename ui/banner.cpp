@@ -42,10 +42,15 @@ void Paint(HWND window, const std::optional<Picture>& picture) {
   EndPaint(window, &paint);
 }
 
-using BannerPicture = std::optional<Picture>;
+// What one banner window keeps: its picture, and the font it is given like
+// every control (it draws no text with it).
+struct BannerState {
+  std::optional<Picture> picture;
+  HFONT font = nullptr;
+};
 
-BannerPicture* PictureOf(HWND window) {
-  return reinterpret_cast<BannerPicture*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+BannerState* StateOf(HWND window) {
+  return reinterpret_cast<BannerState*>(GetWindowLongPtrA(window, GWLP_USERDATA));
 }
 
 LRESULT CALLBACK BannerProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -53,22 +58,28 @@ LRESULT CALLBACK BannerProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
     case WM_NCCREATE: {
       // Decoded once, when the window is made, and kept for every repaint.
       auto* create = reinterpret_cast<const CREATESTRUCTA*>(lParam);
-      auto picture = std::make_unique<BannerPicture>(LoadBannerPicture(create->hInstance));
-      SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(picture.release()));
+      auto state = std::make_unique<BannerState>(LoadBannerPicture(create->hInstance));
+      SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(state.release()));
       break;
     }
     case WM_NCDESTROY:
-      delete PictureOf(window);
+      delete StateOf(window);
       SetWindowLongPtrA(window, GWLP_USERDATA, 0);
       break;
     case WM_ERASEBKGND:
       return 1;  // WM_PAINT covers every pixel
     case WM_PAINT:
-      if (BannerPicture* picture = PictureOf(window)) {
-        Paint(window, *picture);
+      if (BannerState* state = StateOf(window)) {
+        Paint(window, state->picture);
         return 0;
       }
       break;
+    case WM_SETFONT:
+      if (BannerState* state = StateOf(window)) state->font = reinterpret_cast<HFONT>(wParam);
+      return 0;
+    case WM_GETFONT:
+      if (BannerState* state = StateOf(window)) return reinterpret_cast<LRESULT>(state->font);
+      return 0;
     case WM_LBUTTONDOWN:
       SendMessageA(GetParent(window), WM_COMMAND,
                    MAKEWPARAM(GetDlgCtrlID(window), STN_CLICKED), reinterpret_cast<LPARAM>(window));

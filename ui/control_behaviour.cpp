@@ -17,6 +17,18 @@ LRESULT CALLBACK ForwardingProc(HWND window, UINT message, WPARAM wParam, LPARAM
     case WM_CTLCOLORSTATIC:
     case WM_CTLCOLORBTN:
       return SendMessageA(reinterpret_cast<HWND>(handler), message, wParam, lParam);
+    case WM_ERASEBKGND: {
+      // A group box leaves its inside to its parent, which does not paint
+      // there because it clips its children: fill it in the group box's
+      // background colour.
+      HDC dc = reinterpret_cast<HDC>(wParam);
+      auto brush = reinterpret_cast<HBRUSH>(
+          SendMessageA(reinterpret_cast<HWND>(handler), WM_CTLCOLORSTATIC, wParam, reinterpret_cast<LPARAM>(window)));
+      RECT client;
+      GetClientRect(window, &client);
+      FillRect(dc, &client, brush ? brush : GetSysColorBrush(COLOR_BTNFACE));
+      return 1;
+    }
     case WM_NCDESTROY:
       RemoveWindowSubclass(window, ForwardingProc, id);
       break;

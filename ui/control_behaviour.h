@@ -5,7 +5,8 @@
 
 // A group box is the parent of the controls inside it, so their notifications,
 // colour requests and owner-drawing requests reach the group box first; this
-// passes them on to the window that handles them.
+// passes them on to the window that handles them. The group box also fills
+// its inside with its background colour.
 void ForwardChildMessages(HWND groupBox, HWND handler);
 
 // The edit field lets through typed control characters (codes below 32),

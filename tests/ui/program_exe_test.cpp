@@ -1,0 +1,103 @@
+// The real Tarvolin.exe, started as a user starts it: it shows its window and
+// ends with exit code 0 when the window is closed, by Esc or otherwise.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace {
+
+// TARVOLIN_EXE is the build's path of the program (a Unix path under Wine,
+// where drive Z: is the root of the file system).
+std::string ProgramPath() {
+  std::string path;
+  if (TARVOLIN_EXE[0] == '/') path = "Z:";
+  for (const char* c = TARVOLIN_EXE; *c; ++c) path.push_back(*c == '/' ? '\\' : *c);
+  return path;
+}
+
+class RunningProgram {
+ public:
+  RunningProgram() {
+    std::string command = ProgramPath();
+    command.insert(command.begin(), '"');
+    command.push_back('"');
+    char temp[MAX_PATH];
+    GetTempPathA(MAX_PATH, temp);  // started elsewhere than its own folder
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    started_ = CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, temp, &startup,
+                              &process_);
+  }
+  ~RunningProgram() {
+    if (!started_) return;
+    if (WaitForSingleObject(process_.hProcess, 0) == WAIT_TIMEOUT) TerminateProcess(process_.hProcess, 1);
+    CloseHandle(process_.hThread);
+    CloseHandle(process_.hProcess);
+  }
+  RunningProgram(const RunningProgram&) = delete;
+  RunningProgram& operator=(const RunningProgram&) = delete;
+
+  bool Started() const { return started_; }
+
+  // The program's main window once it is visible; nullptr after the timeout.
+  HWND WaitForWindow(DWORD timeoutMs) const {
+    for (DWORD waited = 0; waited < timeoutMs; waited += 50) {
+      for (HWND w = FindWindowExA(nullptr, nullptr, "TarvolinMainWindow", nullptr); w;
+           w = FindWindowExA(nullptr, w, "TarvolinMainWindow", nullptr)) {
+        DWORD owner = 0;
+        GetWindowThreadProcessId(w, &owner);
+        if (owner == process_.dwProcessId && IsWindowVisible(w)) return w;
+      }
+      Sleep(50);
+    }
+    return nullptr;
+  }
+
+  // The exit code once the process has ended; STILL_ACTIVE after the timeout.
+  DWORD WaitForExit(DWORD timeoutMs) const {
+    DWORD code = STILL_ACTIVE;
+    if (WaitForSingleObject(process_.hProcess, timeoutMs) == WAIT_OBJECT_0) {
+      GetExitCodeProcess(process_.hProcess, &code);
+    }
+    return code;
+  }
+
+ private:
+  PROCESS_INFORMATION process_{};
+  bool started_ = false;
+};
+
+constexpr int kListId = 1001;
+constexpr int kOutputFolderId = 1005;
+
+TEST(TarvolinExe, EscInTheListEndsTheProgramWithCodeZero) {
+  RunningProgram program;
+  ASSERT_TRUE(program.Started());
+  HWND window = program.WaitForWindow(30000);
+  ASSERT_NE(window, nullptr);
+  // The key goes through the program's own message loop, as typed keys do.
+  PostMessageA(GetDlgItem(window, kListId), WM_KEYDOWN, VK_ESCAPE, 1);
+  EXPECT_EQ(program.WaitForExit(30000), 0u);
+}
+
+TEST(TarvolinExe, EscInAnEditFieldEndsTheProgramWithCodeZero) {
+  RunningProgram program;
+  ASSERT_TRUE(program.Started());
+  HWND window = program.WaitForWindow(30000);
+  ASSERT_NE(window, nullptr);
+  PostMessageA(GetDlgItem(window, kOutputFolderId), WM_KEYDOWN, VK_ESCAPE, 1);
+  EXPECT_EQ(program.WaitForExit(30000), 0u);
+}
+
+TEST(TarvolinExe, TheCloseBoxEndsTheProgramWithCodeZero) {
+  RunningProgram program;
+  ASSERT_TRUE(program.Started());
+  HWND window = program.WaitForWindow(30000);
+  ASSERT_NE(window, nullptr);
+  PostMessageA(window, WM_SYSCOMMAND, SC_CLOSE, 0);
+  EXPECT_EQ(program.WaitForExit(30000), 0u);
+}
+
+}  // namespace
