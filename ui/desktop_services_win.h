@@ -6,4 +6,8 @@
 class WindowsDesktop final : public DesktopServices {
  public:
   void OpenWebPage(const Text& address) override;
+  // Defined in desktop_dialogs_win.cpp.
+  TextArray OpenFilesDialog(HWND owner, const Text& title, const Text& filter) override;
+  Text BrowseFolderDialog(const Text& title) override;
+  void ShowMessage(const Text& text) override;
 };

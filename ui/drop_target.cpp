@@ -39,7 +39,8 @@ std::vector<Text> DroppedPaths(IDataObject* data) {
       const UINT length = DragQueryFileA(files, i, nullptr, 0);
       std::string path(length + 1, '\0');
       const UINT copied = DragQueryFileA(files, i, path.data(), length + 1);
-      paths.emplace_back(std::string_view(path.data(), copied));
+      // A list without entries still counts one empty entry.
+      if (copied > 0) paths.emplace_back(std::string_view(path.data(), copied));
     }
   }
   ReleaseStgMedium(&medium);

@@ -9,6 +9,7 @@
 
 #include "engine/text.h"
 #include "ui/desktop_services.h"
+#include "ui/drop_target.h"
 #include "ui/gdi.h"
 #include "ui/layout.h"
 
@@ -65,6 +66,7 @@ class MainWindow {
   void OnChooseFolderClick();
   void OnSplitClick();
   void OnBannerPress();
+  void OnFileDropped(const Text& path);
 
   DesktopServices& desktop_;
   Text programFolder_;
@@ -74,4 +76,7 @@ class MainWindow {
   bool quitWhenDestroyed_ = false;
   UniqueIcon bigIcon_;
   UniqueIcon smallIcon_;
+  // Receives files dropped on the source list from the creation event until
+  // the destruction event.
+  DropTarget 拖放对象1{[this](const Text& path) { OnFileDropped(path); }};
 };

@@ -57,7 +57,7 @@ TextArray ParseOpenFilesResult(const char* buffer, std::size_t size) {
   for (std::size_t start = 0; start < size && buffer[start] != '\0';) {
     std::size_t end = start;
     while (end < size && buffer[end] != '\0') ++end;
-    if (end == size) break;  // unterminated: not a result the dialog wrote
+    if (end == size) return {};  // unterminated: not a result the dialog wrote
     pieces.emplace_back(buffer + start, end - start);
     start = end + 1;
   }

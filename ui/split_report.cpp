@@ -6,8 +6,10 @@
 
 namespace {
 
-// "（reason）" after a failure, or nothing when the system gives no text.
+// "（reason）" after a failure, or nothing when no code was kept (0 would read
+// as success) or the system has no text for it.
 std::string Reason(SystemError error) {
+  if (error.code == 0) return {};
   const Text text = SystemErrorText(error);
   return text.empty() ? std::string() : "（" + std::string(text.view()) + "）";
 }
