@@ -12,7 +12,7 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 
 packages=(cmake ninja-build g++ googletest libgtest-dev g++-mingw-w64-i686-posix
   g++-mingw-w64-x86-64-posix mingw-w64-tools nasm wine wine32:i386 wine64 xvfb xauth
-  xdotool x11-utils imagemagick fonts-wqy-microhei locales dpkg-dev icoutils time)
+  xdotool x11-utils imagemagick fonts-wqy-microhei fonts-wine locales dpkg-dev icoutils time)
 
 log() { printf 'setup: %s\n' "$*"; }
 
@@ -78,6 +78,14 @@ ensure_wine_prefix() {  # $1: architecture
   touch "$stamp"
 }
 
+# Title-bar buttons are drawn with the Marlett font. Debian ships it in
+# fonts-wine, where this Wine does not look; the prefix's font folder is found.
+ensure_caption_font() {  # $1: architecture
+  use_wine_for "$1"
+  local fonts="$WINEPREFIX/drive_c/windows/Fonts"
+  [ -f "$fonts/marlett.ttf" ] || cp /usr/share/wine/fonts/marlett.ttf "$fonts/"
+}
+
 # Configures, builds and installs one CMake project for MinGW: $1 architecture,
 # $2 source folder, $3 build folder, then extra CMake options.
 build_for_mingw() {
@@ -115,6 +123,7 @@ ensure_deb_src
 ensure_locale
 arch=$(test_arch)
 ensure_wine_prefix "$arch"
+ensure_caption_font "$arch"
 ensure_libjpeg i686
 ensure_libjpeg "$arch"
 ensure_gtest "$arch"
