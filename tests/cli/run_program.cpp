@@ -84,6 +84,17 @@ int Run(const std::string& program, const std::vector<std::string>& arguments,
 
 #endif
 
+// A Windows console program writes its line breaks as "\r\n"; the tests
+// compare lines as "\n" on both systems.
+std::string WithPlainLineBreaks(std::string text) {
+#ifdef _WIN32
+  for (std::size_t at = text.find("\r\n"); at != std::string::npos; at = text.find("\r\n", at)) {
+    text.erase(at, 1);
+  }
+#endif
+  return text;
+}
+
 }  // namespace
 
 ProgramRun RunProgram(const std::string& program, const std::vector<std::string>& arguments,
@@ -93,7 +104,7 @@ ProgramRun RunProgram(const std::string& program, const std::vector<std::string>
   Text errorPath = captures.PathOf("stderr.txt");
   ProgramRun run;
   run.exitStatus = Run(program, arguments, workingFolder, outputPath.c_str(), errorPath.c_str());
-  run.standardOutput = ReadBytes(outputPath);
-  run.standardError = ReadBytes(errorPath);
+  run.standardOutput = WithPlainLineBreaks(ReadBytes(outputPath));
+  run.standardError = WithPlainLineBreaks(ReadBytes(errorPath));
   return run;
 }
