@@ -15,8 +15,10 @@ struct SplitSource {
   // and the output folder text.
   std::function<int64_t()> chunkBytes;
   std::function<Text()> outputFolder;
-  // The size of the one buffer the loop reads and copies through (at least 1).
-  std::size_t blockBytes = 0;
+  // The size of the blocks the cut search reads and of the blocks a part is
+  // copied in (both at least 1). One buffer of the larger size serves both.
+  std::size_t searchBlockBytes = 0;
+  std::size_t copyBlockBytes = 0;
 };
 
 SplitOutcome SplitSourceFile(const Text& sourcePath, const SplitSource& how,

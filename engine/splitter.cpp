@@ -1,7 +1,7 @@
 // SplitTextFile: the loop over the parts of one source. Each part is found by
-// the backward cut search of part_end.h and copied from the source to its
-// file without the program looking at the bytes between two cuts (on Linux
-// the kernel copies them).
+// the backward cut search of part_end.h, which normally reads only the end of
+// the chunk; the part is then copied from the source to its file in large
+// blocks, without the program looking at the bytes between two cuts.
 #include "engine/splitter.h"
 
 #include <algorithm>
@@ -28,11 +28,23 @@ constexpr SystemError kSourceEndedEarly{ENODATA};
 constexpr SystemError kOutOfMemory{ENOMEM};
 #endif
 
-// The block size of the production splitter: large enough that copying
-// through it (where the system cannot copy between files by itself) costs
-// little per call, small enough that finding a cut near the chunk's end reads
-// little beyond the last line.
-constexpr std::size_t kBlockBytes = std::size_t{256} << 10;
+// The block sizes of the production splitter. A cut is normally found within
+// the last line of the chunk, so the search reads small blocks; the copy
+// costs little per call with large ones. (Copying through the program was
+// measured faster than the kernel's copy_file_range on Linux, and it tells a
+// failed read of the source from a failed write of the part.)
+constexpr std::size_t kSearchBlockBytes = std::size_t{16} << 10;
+constexpr std::size_t kCopyBlockBytes = std::size_t{256} << 10;
+
+// Reads exactly count bytes of the source at offset; a source that ends
+// before them is an error.
+bool ReadExactly(const SourceFile& source, int64_t offset, char* buffer, std::size_t count,
+                 SystemError* error) {
+  std::size_t got = 0;
+  if (!source.ReadAt(offset, buffer, count, &got, error)) return false;
+  if (got < count) *error = kSourceEndedEarly;
+  return got == count;
+}
 
 // The chunk that begins at start, read from the source.
 class SourceChunk : public ChunkBytes {
@@ -40,10 +52,7 @@ class SourceChunk : public ChunkBytes {
   SourceChunk(const SourceFile& source, int64_t start) : source_(source), start_(start) {}
 
   bool Read(int64_t offset, char* buffer, std::size_t count) override {
-    std::size_t got = 0;
-    if (!source_.ReadAt(start_ + offset, buffer, count, &got, &error_)) return false;
-    if (got < count) error_ = kSourceEndedEarly;
-    return got == count;
+    return ReadExactly(source_, start_ + offset, buffer, count, &error_);
   }
 
   SystemError Error() const { return error_; }
@@ -54,30 +63,43 @@ class SourceChunk : public ChunkBytes {
   SystemError error_;
 };
 
-struct Buffer {
-  std::unique_ptr<char[]> bytes;
-  std::size_t size = 0;
+// Where one part comes from and what it may not replace.
+struct PartSource {
+  const SourceFile& file;
+  FileIdentity identity;
+  const RunSources& runSources;
+  char* buffer;
+  std::size_t bufferBytes;
 };
 
-// Writes one part: the source's bytes [start, start + length) into the file
-// at path, unless that file is a source of the run. False with the reason
-// when the part was not (completely) written.
-bool WritePart(const SourceFile& source, int64_t start, int64_t length, const Text& path,
-               const RunSources& runSources, const FileIdentity& sourceIdentity, Buffer& buffer,
-               PartFailure* failure) {
+enum class PartWritten { Yes, No, SourceFailed };
+
+// Writes the source's bytes [start, start + length) to the file at path,
+// unless that file is a source (it is then left untouched). Otherwise *failure
+// tells why the part is missing or incomplete; SourceFailed when reading the
+// source failed, with its error in failure->error.
+PartWritten WritePart(const PartSource& source, int64_t start, int64_t length, const Text& path,
+                      PartFailure* failure) {
   failure->path = path;
   SystemError& error = failure->error;
   PartFile part = PartFile::Open(path, &error);
-  if (!part.IsOpen()) return false;
   FileIdentity identity;
-  if (!part.Identity(&identity, &error)) return false;
-  if (identity == sourceIdentity || runSources.Contains(identity)) {
+  if (!part.IsOpen() || !part.Identity(&identity, &error)) return PartWritten::No;
+  if (identity == source.identity || source.runSources.Contains(identity)) {
     failure->reason = PartFailure::Reason::WouldReplaceSource;
-    return false;
+    return PartWritten::No;
   }
-  return part.Truncate(&error) &&
-         part.CopyFrom(source, start, length, buffer.bytes.get(), buffer.size, &error) &&
-         part.Close(&error);
+  if (!part.Truncate(&error)) return PartWritten::No;
+  for (int64_t done = 0; done < length;) {
+    std::size_t block =
+        static_cast<std::size_t>(std::min<int64_t>(length - done, source.bufferBytes));
+    if (!ReadExactly(source.file, start + done, source.buffer, block, &error)) {
+      return PartWritten::SourceFailed;
+    }
+    if (!part.Write(source.buffer, block, &error)) return PartWritten::No;
+    done += static_cast<int64_t>(block);
+  }
+  return part.Close(&error) ? PartWritten::Yes : PartWritten::No;
 }
 
 }  // namespace
@@ -108,15 +130,17 @@ SplitOutcome SplitSourceFile(const Text& sourcePath, const SplitSource& how,
     return outcome;
   };
   SystemError error;
-  SourceFile source = SourceFile::Open(sourcePath, &error);
-  if (!source.IsOpen()) return fail(SplitOutcome::Result::CannotOpen, error);
+  SourceFile file = SourceFile::Open(sourcePath, &error);
+  if (!file.IsOpen()) return fail(SplitOutcome::Result::CannotOpen, error);
   int64_t sourceLength = 0;
-  FileIdentity sourceIdentity;
-  if (!source.Length(&sourceLength, &error) || !source.Identity(&sourceIdentity, &error)) {
+  FileIdentity identity;
+  if (!file.Length(&sourceLength, &error) || !file.Identity(&identity, &error)) {
     return fail(SplitOutcome::Result::ReadFailed, error);
   }
-  Buffer buffer{std::unique_ptr<char[]>(new (std::nothrow) char[how.blockBytes]), how.blockBytes};
-  if (!buffer.bytes) return fail(SplitOutcome::Result::ReadFailed, kOutOfMemory);
+  std::size_t bufferBytes = std::max(how.searchBlockBytes, how.copyBlockBytes);
+  std::unique_ptr<char[]> buffer(new (std::nothrow) char[bufferBytes]);
+  if (!buffer) return fail(SplitOutcome::Result::ReadFailed, kOutOfMemory);
+  PartSource source{file, identity, runSources, buffer.get(), how.copyBlockBytes};
 
   Text namePart = NamePart(sourcePath, kNativePathSyntax);
   int32_t partNumber = 0;
@@ -126,27 +150,23 @@ SplitOutcome SplitSourceFile(const Text& sourcePath, const SplitSource& how,
     ++partNumber;
     int64_t partLength = sourceLength - partStart;  // a chunk that reaches the end: all of it
     if (chunkBytes < partLength) {
-      SourceChunk chunk(source, partStart);
-      if (!FindPartEnd(chunk, chunkBytes, buffer.bytes.get(), buffer.size, &partLength)) {
+      SourceChunk chunk(file, partStart);
+      if (!FindPartEnd(chunk, chunkBytes, buffer.get(), how.searchBlockBytes, &partLength)) {
         return fail(SplitOutcome::Result::ReadFailed, chunk.Error());
       }
     }
     Text path = ConcatTexts({how.outputFolder(), namePart, IntToText(partNumber), ".txt"});
     PartFailure failure;
     failure.number = partNumber;
-    if (WritePart(source, partStart, partLength, path, runSources, sourceIdentity, buffer,
-                  &failure)) {
+    PartWritten written = WritePart(source, partStart, partLength, path, &failure);
+    if (written == PartWritten::Yes) {
       ++outcome.partsWritten;
     } else {
+      // A part fails on its own and the next may well be written; a source
+      // that cannot be read any more ends the split.
       outcome.failedParts.push_back(failure);
-      // A part fails on its own (the next one may well be written), unless
-      // the source itself has shrunk under the copy.
-      int64_t lengthNow = 0;
-      if (!source.Length(&lengthNow, &error)) {
-        return fail(SplitOutcome::Result::ReadFailed, error);
-      }
-      if (lengthNow < partStart + partLength) {
-        return fail(SplitOutcome::Result::ReadFailed, kSourceEndedEarly);
+      if (written == PartWritten::SourceFailed) {
+        return fail(SplitOutcome::Result::ReadFailed, failure.error);
       }
     }
     partStart += partLength;
@@ -159,6 +179,7 @@ SplitOutcome SplitTextFile(const Text& sourcePath, const SplitSettings& settings
   SplitSource how;
   how.chunkBytes = [&settings] { return ChunkSizeInBytes(settings.ChunkSizeText()); };
   how.outputFolder = [&settings] { return settings.OutputFolderText(); };
-  how.blockBytes = kBlockBytes;
+  how.searchBlockBytes = kSearchBlockBytes;
+  how.copyBlockBytes = kCopyBlockBytes;
   return SplitSourceFile(sourcePath, how, runSources);
 }

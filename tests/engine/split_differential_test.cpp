@@ -59,7 +59,8 @@ SplitRun ProductionParts(const TempFolder& folder, const Text& sourcePath, int64
   SplitSource how;
   how.chunkBytes = [chunkBytes] { return chunkBytes; };
   how.outputFolder = [&folder] { return folder.Path(); };
-  how.blockBytes = blockBytes;
+  how.searchBlockBytes = blockBytes;
+  how.copyBlockBytes = blockBytes;
   SplitRun run;
   run.outcome = SplitSourceFile(sourcePath, how, RunSources({sourcePath}));
   Text namePart = NamePart(sourcePath, kNativePathSyntax);

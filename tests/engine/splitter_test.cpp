@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "engine/part_name.h"
+#include "engine/split_source.h"
 #include "engine/splitter.h"
 #include "tests/engine/temp_folder.h"
 
@@ -203,6 +204,45 @@ TEST(SplitTextFileTest, NeverWritesOverASourceOfTheRun) {
   EXPECT_EQ(ReadBytes(otherSource), "another source");
   EXPECT_EQ(outcome.partsWritten, 2);
   EXPECT_EQ(ReadBytes(folder.PathOf("a2.txt")), source.substr(600, 602));
+}
+
+// Another process may write the source while it is split (it stays open for
+// them); one that shrinks it under the splitter makes the split fail instead
+// of leaving short parts reported as written.
+TEST(SplitTextFileTest, ASourceThatShrinksMeanwhileFailsTheSplit) {
+  struct Case {
+    const char* name;
+    int shrinkBeforePart;
+    std::uintmax_t shrunkLength;
+    int32_t partsWritten;
+    std::size_t failedParts;
+  };
+  const Case cases[] = {
+      {"while the cut is searched", 2, 700, 1, 0},
+      {"while the last part is copied", 3, 1500, 2, 1},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    TempFolder folder;
+    Text sourcePath = folder.PathOf("book.txt");
+    WriteBytes(sourcePath, WorkedExampleSource());
+    int part = 0;
+    SplitSource how;
+    how.chunkBytes = [&] {
+      if (++part == c.shrinkBeforePart) {
+        std::filesystem::resize_file(sourcePath.c_str(), c.shrunkLength);
+      }
+      return int64_t{1024};
+    };
+    how.outputFolder = [&folder] { return folder.Path(); };
+    how.searchBlockBytes = 64;
+    how.copyBlockBytes = 64;
+    SplitOutcome outcome = SplitSourceFile(sourcePath, how, RunSources({sourcePath}));
+    EXPECT_EQ(outcome.result, SplitOutcome::Result::ReadFailed);
+    EXPECT_NE(outcome.error.code, 0u);
+    EXPECT_EQ(outcome.partsWritten, c.partsWritten);
+    EXPECT_EQ(outcome.failedParts.size(), c.failedParts);
+  }
 }
 
 }  // namespace
