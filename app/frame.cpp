@@ -26,6 +26,8 @@ class OleSession {
 }  // namespace
 
 int RunMessageLoop(MainWindow& window) {
+  // A window already gone would never post the quit message.
+  if (!window.Handle()) return 0;
   window.QuitWhenDestroyed();
   MSG message;
   // GetMessage gives -1 on an invalid call, which this loop never makes; it

@@ -19,9 +19,10 @@ class FakeDesktop final : public DesktopServices {
   void OpenWebPage(const Text& address) override { openedPages.emplace_back(address.view()); }
   TextArray OpenFilesDialog(HWND, const Text&, const Text&) override { return {}; }
   Text BrowseFolderDialog(const Text&) override { return {}; }
-  void ShowMessage(const Text&) override {}
+  void ShowMessage(const Text& text) override { messages.emplace_back(text.view()); }
 
   std::vector<std::string> openedPages;
+  std::vector<std::string> messages;
 };
 
 // Delivers every message waiting for this thread's windows.
@@ -53,6 +54,7 @@ class MainWindowTest : public testing::Test {
 
   void SetUp() override {
     desktop.openedPages.clear();
+    desktop.messages.clear();
     if (!window.Handle()) OpenWindow();
   }
 
