@@ -19,7 +19,10 @@ use_wine_for "$arch"
 use_chinese_locale
 # Keeps Wine's server running between programs (it may run already).
 "$WINESERVER" -p 2>/dev/null || true
-"$WINE" explorer /desktop=Tarvolin,1024x768 "$exe" &
+# Run from C:\Tarvolin, so the output folder shown is the same on every machine.
+folder="$WINEPREFIX/drive_c/Tarvolin"
+rm -rf "$folder" && mkdir -p "$folder" && cp "$exe" "$folder/"
+"$WINE" explorer /desktop=Tarvolin,1024x768 'C:\Tarvolin\Tarvolin.exe' &
 desktop=$!
 
 # The program's window lies inside the desktop's X window; wait until the
@@ -41,7 +44,8 @@ echo "wrote $output"
 # Esc closes the program, and its desktop goes with it.
 LC_ALL=C.UTF-8 xdotool search --name '^Tarvolin' windowfocus --sync key Escape 2>/dev/null || true
 for _ in $(seq 1 40); do
-  kill -0 "$desktop" 2>/dev/null || exit 0
+  kill -0 "$desktop" 2>/dev/null || break
   sleep 0.25
 done
 kill "$desktop" 2>/dev/null || true
+rm -rf "$folder"
