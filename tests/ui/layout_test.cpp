@@ -37,6 +37,15 @@ DWORD StyleKeptBy(const ControlSpec& spec) {
 
 using MainWindowLayoutTest = MainWindowTest;
 
+// The icon and the banner are part of the window's description: a module
+// without them (here a system DLL) gives no window.
+TEST(MainWindowCreation, AModuleWithoutThePicturesIsRefused) {
+  FakeDesktop desktop;
+  MainWindow window(desktop, "C:");
+  EXPECT_EQ(window.Create(GetModuleHandleA("kernel32.dll")), MainWindow::CreateResult::DescriptionUnreadable);
+  EXPECT_EQ(window.Handle(), nullptr);
+}
+
 TEST_F(MainWindowLayoutTest, EveryControlIsCreatedAsTheTableSays) {
   HFONT guiFont = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
   for (const ControlSpec& spec : MainWindowLayout()) {
