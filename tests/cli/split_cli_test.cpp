@@ -59,6 +59,15 @@ TEST_F(SplitCliTest, SplitsEverySourceIntoTheOutputFolder) {
   EXPECT_EQ(ReadBytes(folder_.PathOf("out/note1.txt")), "short\r\n");
 }
 
+// 乗 is 0x81 0x5C in GBK: its second byte is no folder separator, so the
+// parts are named after the whole character.
+TEST_F(SplitCliTest, NamesPartsAfterAChineseFileName) {
+  WriteBytes(folder_.PathOf("乗.txt"), ThreeLines());
+  ProgramRun run = Split({"-s", "1", "-o", "out", "乗.txt"});
+  EXPECT_EQ(run.exitStatus, 0) << run.standardError;
+  EXPECT_EQ(ReadBytes(folder_.PathOf("out/乗3.txt")), ThreeLines().substr(1202));
+}
+
 TEST_F(SplitCliTest, DefaultsToThousandKilobytesInTheCurrentFolder) {
   ProgramRun run = Split({"--", "book.txt"});
   EXPECT_EQ(run.exitStatus, 0);
