@@ -127,6 +127,14 @@ TEST_F(MainWindowLayoutTest, TheWindowIs640By480CentredWithAFixedFrame) {
   EXPECT_NE(SendMessageA(main, WM_GETICON, ICON_BIG, 0), 0);
   EXPECT_NE(SendMessageA(main, WM_GETICON, ICON_SMALL, 0), 0);
 
+  // Without a maximise box, a double click on the title bar changes nothing.
+  SendMessageA(main, WM_NCLBUTTONDBLCLK, HTCAPTION, MAKELPARAM(outer.left + 100, outer.top + 8));
+  PumpMessages();
+  EXPECT_FALSE(IsZoomed(main));
+  RECT after;
+  GetWindowRect(main, &after);
+  EXPECT_TRUE(EqualRect(&outer, &after));
+
   // The banner's bottom-right corner (631, 448) lies inside the client area.
   RECT client;
   GetClientRect(main, &client);
@@ -219,6 +227,9 @@ TEST_F(MainWindowLayoutTest, LabelsCaptionsAndBannerShowTheirColours) {
   EXPECT_EQ(countPixels(label2, dark, whole(label2)), 0);
   EXPECT_GT(countPixels(label1, dark, whole(label1)), 10);
   EXPECT_EQ(countPixels(label1, red, whole(label1)), 0);
+  // 标签3 is drawn only if its group box passes the drawing request on.
+  HWND label3 = Control(ControlId::标签3);
+  EXPECT_GT(countPixels(label3, dark, whole(label3)), 5);
   // Labels are filled with the face colour: their corners show it.
   HDC dc = GetDC(label1);
   EXPECT_EQ(GetPixel(dc, 0, 0), GetSysColor(COLOR_BTNFACE));
