@@ -42,6 +42,7 @@ void ReportFailure(const Text& path, const char* what, const Text& reason) {
 void Report(const Text& sourcePath, const SplitOutcome& outcome) {
   std::printf("%s: %d %s written\n", sourcePath.c_str(), static_cast<int>(outcome.partsWritten),
               outcome.partsWritten == 1 ? "part" : "parts");
+  std::fflush(stdout);  // before the failures, so that a terminal shows them in order
   for (const PartFailure& part : outcome.failedParts) {
     Text reason = part.reason == PartFailure::Reason::WouldReplaceSource
                       ? Text("it would replace a file being split")
@@ -88,7 +89,6 @@ int main(int argc, char** argv) {
   for (const Text& source : options.sources) {
     SplitOutcome outcome = SplitTextFile(PathWithFolder(source), settings, runSources);
     Report(source, outcome);
-    std::fflush(stdout);
     if (!outcome.Complete()) status = kSomethingFailed;
   }
   return status;
