@@ -82,6 +82,13 @@ inline constexpr int kMainWindowHeight = 480;
 inline constexpr DWORD kMainWindowStyle = WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
 inline constexpr DWORD kMainWindowExStyle = 0;
 
+// Top-left corner of the window centred on a screen of the given size. The
+// divisions truncate toward zero, so on a screen smaller than the window an
+// edge is negative and part of the window lies off the screen.
+inline POINT CentredOrigin(int screenWidth, int screenHeight) {
+  return {(screenWidth - kMainWindowWidth) / 2, (screenHeight - kMainWindowHeight) / 2};
+}
+
 inline constexpr COLORREF kBlack = RGB(0, 0, 0);
 inline constexpr COLORREF kRed = RGB(255, 0, 0);
 inline constexpr COLORREF kBlue = RGB(0, 0, 255);

@@ -34,14 +34,6 @@ bool DescriptionPresent(HINSTANCE instance) {
          FindResourceA(instance, MAKEINTRESOURCEA(TARVOLIN_BANNER), RT_RCDATA);
 }
 
-// Top-left corner of the window centred on the primary screen. The divisions
-// truncate toward zero, so on a screen smaller than the window an edge is
-// negative and part of the window lies off the screen.
-POINT CentredOrigin() {
-  return {(GetSystemMetrics(SM_CXSCREEN) - kMainWindowWidth) / 2,
-          (GetSystemMetrics(SM_CYSCREEN) - kMainWindowHeight) / 2};
-}
-
 COLORREF BackgroundColour(Background background) {
   return background == Background::White ? kWhite : GetSysColor(COLOR_BTNFACE);
 }
@@ -94,7 +86,7 @@ MainWindow::CreateResult MainWindow::Create(HINSTANCE instance) {
     return CreateResult::WindowNotCreated;
   }
 
-  POINT origin = CentredOrigin();
+  POINT origin = CentredOrigin(GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN));
   Text caption = MainWindowCaption();
   // WindowProc keeps the handle in window_ from WM_NCCREATE on.
   if (!CreateWindowExA(kMainWindowExStyle, kMainWindowClassName, caption.c_str(), kMainWindowStyle, origin.x,

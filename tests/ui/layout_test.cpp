@@ -142,6 +142,18 @@ TEST_F(MainWindowLayoutTest, TheWindowIs640By480CentredWithAFixedFrame) {
   EXPECT_GE(client.bottom, 448);
 }
 
+TEST(CentredOrigin, HalvesTheSpareRoomTruncatingTowardZero) {
+  struct Case {
+    int screenWidth, screenHeight, left, top;
+  };
+  for (const Case& c : {Case{1024, 768, 192, 144}, Case{1366, 768, 363, 144}, Case{641, 481, 0, 0},
+                        Case{600, 400, -20, -40}, Case{639, 477, 0, -1}}) {
+    POINT origin = CentredOrigin(c.screenWidth, c.screenHeight);
+    EXPECT_EQ(origin.x, c.left) << c.screenWidth << " x " << c.screenHeight;
+    EXPECT_EQ(origin.y, c.top) << c.screenWidth << " x " << c.screenHeight;
+  }
+}
+
 TEST_F(MainWindowLayoutTest, TheListHasOneLeftAlignedPathColumnOnWhite) {
   HWND list = Control(ControlId::超级列表框1);
   HWND header = reinterpret_cast<HWND>(SendMessageA(list, LVM_GETHEADER, 0, 0));
