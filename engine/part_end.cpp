@@ -124,13 +124,18 @@ bool FindPartEnd(ChunkBytes& chunk, int64_t chunkLength, char* block, std::size_
         return true;
       }
       unsearchedEnd = carriageReturn - run;
+    } else if (lastLineFeed >= 0) {
+      // A lone line feed cut is already found; only a "\r\n" could beat it,
+      // so whether this one begins a character does not matter (in a text
+      // of lone line feeds, no run is ever counted).
+      unsearchedEnd = lineFeed;
     } else if (IsHigh(before)) {
       int64_t run = 0;
       if (!bytes.HighRunEndingAt(lineFeed - 1, &run)) return false;
-      if (run % 2 == 0 && lastLineFeed < 0) lastLineFeed = lineFeed;
+      if (run % 2 == 0) lastLineFeed = lineFeed;
       unsearchedEnd = lineFeed - run;
     } else {
-      if (lastLineFeed < 0) lastLineFeed = lineFeed;
+      lastLineFeed = lineFeed;
       unsearchedEnd = lineFeed;
     }
   }
