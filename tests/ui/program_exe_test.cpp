@@ -1,10 +1,15 @@
 // The real Tarvolin.exe, started as a user starts it: it shows its window and
-// ends with exit code 0 when the window is closed, by Esc or otherwise.
+// ends with exit code 0 when the window is closed, by Esc or otherwise. And
+// the window program's fatal error report, shown by a copy of this test
+// program started for it: the box, then exit code -1.
 #include <windows.h>
 
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <string>
+
+#include "engine/fatal_error.h"
 
 namespace {
 
@@ -17,12 +22,26 @@ std::string ProgramPath() {
   return path;
 }
 
+// The path of this test program.
+std::string TestProgramPath() {
+  char path[MAX_PATH] = "";
+  GetModuleFileNameA(nullptr, path, MAX_PATH);
+  return path;
+}
+
+constexpr char kReportFatalErrorOption[] = "--report-fatal-error";
+constexpr char kReportedMessage[] = "载入启动窗口失败";
+
 class RunningProgram {
  public:
-  RunningProgram() {
-    std::string command = ProgramPath();
+  explicit RunningProgram(const std::string& path = ProgramPath(), const char* option = nullptr) {
+    std::string command = path;
     command.insert(command.begin(), '"');
     command.push_back('"');
+    if (option) {
+      command.push_back(' ');
+      command.append(option);
+    }
     char temp[MAX_PATH];
     GetTempPathA(MAX_PATH, temp);  // started elsewhere than its own folder
     STARTUPINFOA startup{};
@@ -41,11 +60,12 @@ class RunningProgram {
 
   bool Started() const { return started_; }
 
-  // The program's main window once it is visible; nullptr after the timeout.
-  HWND WaitForWindow(DWORD timeoutMs) const {
+  // The program's visible top-level window of the class once it is there;
+  // nullptr after the timeout.
+  HWND WaitForWindow(DWORD timeoutMs, const char* windowClass = "TarvolinMainWindow") const {
     for (DWORD waited = 0; waited < timeoutMs; waited += 50) {
-      for (HWND w = FindWindowExA(nullptr, nullptr, "TarvolinMainWindow", nullptr); w;
-           w = FindWindowExA(nullptr, w, "TarvolinMainWindow", nullptr)) {
+      for (HWND w = FindWindowExA(nullptr, nullptr, windowClass, nullptr); w;
+           w = FindWindowExA(nullptr, w, windowClass, nullptr)) {
         DWORD owner = 0;
         GetWindowThreadProcessId(w, &owner);
         if (owner == process_.dwProcessId && IsWindowVisible(w)) return w;
@@ -100,4 +120,34 @@ TEST(TarvolinExe, TheCloseBoxEndsTheProgramWithCodeZero) {
   EXPECT_EQ(program.WaitForExit(30000), 0u);
 }
 
+std::string TextOf(HWND window) {
+  char text[512] = "";
+  GetWindowTextA(window, text, sizeof text);
+  return text;
+}
+
+TEST(ReportFatalError, ShowsTheReportInAnErrorBoxThenEndsWithCodeMinusOne) {
+  RunningProgram program(TestProgramPath(), kReportFatalErrorOption);
+  ASSERT_TRUE(program.Started());
+  HWND box = program.WaitForWindow(30000, "#32770");  // the class of message boxes
+  ASSERT_NE(box, nullptr);
+  EXPECT_EQ(TextOf(box), "错误");
+  constexpr int kMessageBoxText = 0xFFFF, kMessageBoxIcon = 0x0440;
+  EXPECT_EQ(TextOf(GetDlgItem(box, kMessageBoxText)),
+            std::string(FatalErrorText(kReportedMessage, 0).view()));
+  EXPECT_NE(GetDlgItem(box, kMessageBoxIcon), nullptr);
+  PostMessageA(box, WM_COMMAND, IDOK, 0);
+  EXPECT_EQ(program.WaitForExit(30000), static_cast<DWORD>(-1));
+}
+
 }  // namespace
+
+// Runs the tests, or, started with kReportFatalErrorOption, reports the fatal
+// error the tests look at (and never returns).
+int main(int argc, char** argv) {
+  if (argc == 2 && std::strcmp(argv[1], kReportFatalErrorOption) == 0) {
+    ReportFatalError(kReportedMessage, 0);
+  }
+  testing::InitGoogleTest(&argc, argv);
+  return RUN_ALL_TESTS();
+}
