@@ -23,8 +23,8 @@ class OleSession {
   bool initialised_;
 };
 
-}  // namespace
-
+// The messages of the thread, through the window's keyboard rules, until
+// WM_QUIT; gives its code.
 int RunMessageLoop(MainWindow& window) {
   // A window already gone would never post the quit message.
   if (!window.Handle()) return 0;
@@ -40,10 +40,12 @@ int RunMessageLoop(MainWindow& window) {
   return static_cast<int>(message.wParam);
 }
 
+}  // namespace
+
 int RunProgram(HINSTANCE instance, DesktopServices& desktop) {
   OleSession ole;
   Text programFolder = ProgramFolderOf(ModulePath());
-  SetCurrentDirectoryA(programFolder.c_str());
+  SetCurrentDirectoryA(CurrentDirectoryFor(programFolder).c_str());
 
   MainWindow window(desktop, programFolder);
   switch (window.Create(instance)) {

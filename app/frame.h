@@ -10,8 +10,3 @@
 // code of the WM_QUIT that ends the loop, 0 after the window was closed.
 // Fatal start-up failures are reported and end the process.
 int RunProgram(HINSTANCE instance, DesktopServices& desktop);
-
-// The messages of the thread, through the window's keyboard rules, until
-// WM_QUIT; gives its code.
-class MainWindow;
-int RunMessageLoop(MainWindow& window);

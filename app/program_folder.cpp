@@ -2,10 +2,18 @@
 
 #include <windows.h>
 
+#include <string_view>
+
 Text ProgramFolderOf(const Text& modulePath) {
   int32_t separator = FindLastText(modulePath, "\\");
   if (separator < 1) return modulePath;
   return MidText(modulePath, 1, separator - 1);
+}
+
+Text CurrentDirectoryFor(const Text& programFolder) {
+  std::string_view folder = programFolder.view();
+  if (folder.size() == 2 && folder[1] == ':') return ConcatTexts({folder, "\\"});
+  return programFolder;
 }
 
 Text ModulePath() {

@@ -10,6 +10,11 @@
 // without any "\" is returned whole.
 Text ProgramFolderOf(const Text& modulePath);
 
+// The folder to make the current directory: the program folder itself, except
+// that a bare drive ("C:") becomes its root ("C:\"), since "C:" alone names
+// whatever folder was last current on that drive.
+Text CurrentDirectoryFor(const Text& programFolder);
+
 // The full path of the running program file, as GetModuleFileNameA gives it
 // into a MAX_PATH buffer.
 Text ModulePath();

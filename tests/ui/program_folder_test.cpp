@@ -27,6 +27,17 @@ TEST(ProgramFolderOf, CutsAtTheLastBackslashThatIsACharacter) {
   }
 }
 
+TEST(CurrentDirectoryFor, ABareDriveBecomesItsRoot) {
+  struct Case {
+    const char* programFolder;
+    const char* directory;
+  };
+  for (const Case& c : {Case{"C:", "C:\\"}, Case{"C:\\Tools", "C:\\Tools"},
+                        Case{"\\\\server\\share", "\\\\server\\share"}}) {
+    EXPECT_EQ(std::string(CurrentDirectoryFor(c.programFolder).view()), c.directory) << c.programFolder;
+  }
+}
+
 TEST(ProgramFolderOf, TheRunningProgramsFolderHoldsIt) {
   Text path = ModulePath();
   Text folder = ProgramFolderOf(path);
