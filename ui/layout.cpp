@@ -14,7 +14,9 @@ constexpr DWORD kPushButton = WS_TABSTOP | BS_PUSHBUTTON | BS_CENTER | BS_MULTIL
 constexpr DWORD kRadioBox = WS_TABSTOP | BS_AUTORADIOBUTTON | BS_MULTILINE | BS_LEFT | BS_VCENTER;
 constexpr DWORD kEditBox = WS_TABSTOP | ES_AUTOHSCROLL;
 constexpr DWORD kLabel = SS_OWNERDRAW;
-constexpr DWORD kGroupBox = BS_GROUPBOX | BS_LEFT;
+// A group box here is the parent of the controls inside it: it clips them so
+// that filling its inside never paints over them.
+constexpr DWORD kGroupBox = WS_CLIPCHILDREN | BS_GROUPBOX | BS_LEFT;
 
 using enum ControlId;
 using enum ControlType;
