@@ -45,7 +45,8 @@ bool ParseSplitOptions(int argc, char** argv, SplitOptions* options, std::string
     std::string_view name = argument;
     std::string_view inlineValue;
     bool hasInline = false;
-    if (std::size_t equals = argument.find('='); argument.starts_with("--") && equals != argument.npos) {
+    if (std::size_t equals = argument.find('=');
+        argument.starts_with("--") && equals != argument.npos) {
       name = argument.substr(0, equals);
       inlineValue = argument.substr(equals + 1);
       hasInline = true;

@@ -28,8 +28,8 @@ class FixedSettings : public SplitSettings {
 // meant, so that -o out writes out/book1.txt.
 Text PathWithFolder(const Text& path) {
   if (kNativePathSyntax == PathSyntax::Windows) {
-    bool hasFolder = FindLastText(path, "\\") > 0 || FindLastText(path, "/") > 0 ||
-                     FindLastText(path, ":") > 0;
+    bool hasFolder =
+        FindLastText(path, "\\") > 0 || FindLastText(path, "/") > 0 || FindLastText(path, ":") > 0;
     return hasFolder ? path : ConcatTexts({".\\", path});
   }
   return path.view().find('/') != std::string_view::npos ? path : ConcatTexts({"./", path});
@@ -56,7 +56,8 @@ void Report(const Text& sourcePath, const SplitOutcome& outcome) {
       ReportFailure(sourcePath, "cannot open", SystemErrorText(outcome.error));
       break;
     case SplitOutcome::Result::ReadFailed:
-      ReportFailure(sourcePath, "read failed, not split completely", SystemErrorText(outcome.error));
+      ReportFailure(sourcePath, "read failed, not split completely",
+                    SystemErrorText(outcome.error));
       break;
     case SplitOutcome::Result::InvalidChunkSize:
       ReportFailure(sourcePath, "not split", "invalid chunk size");

@@ -31,8 +31,11 @@ const char* LastByte(const char* bytes, std::size_t count, char wanted) {
 class BackwardBlocks {
  public:
   BackwardBlocks(ChunkBytes& chunk, int64_t chunkLength, char* block, std::size_t blockBytes)
-      : chunk_(chunk), block_(block), blockBytes_(static_cast<int64_t>(blockBytes)),
-        start_(chunkLength), end_(chunkLength) {}
+      : chunk_(chunk),
+        block_(block),
+        blockBytes_(static_cast<int64_t>(blockBytes)),
+        start_(chunkLength),
+        end_(chunkLength) {}
 
   bool ByteAt(int64_t index, char* byte) {
     if (!Hold(index)) return false;
@@ -58,8 +61,7 @@ class BackwardBlocks {
     while (to > from) {
       if (!Hold(to - 1)) return false;
       int64_t low = std::max(from, start_);
-      const char* hit =
-          LastByte(block_ + (low - start_), static_cast<std::size_t>(to - low), '\n');
+      const char* hit = LastByte(block_ + (low - start_), static_cast<std::size_t>(to - low), '\n');
       if (hit) {
         *found = start_ + (hit - block_);
         return true;

@@ -91,7 +91,8 @@ bool CheckSource(const TempFolder& folder, const Text& sourcePath, const std::st
   }
   EXPECT_EQ(Joined(run.parts), source);
   EXPECT_EQ(run.parts, ReferenceParts(source, chunkBytes));
-  std::optional<std::vector<std::string>> primitiveParts = PrimitiveLoopParts(sourcePath, chunkBytes);
+  std::optional<std::vector<std::string>> primitiveParts =
+      PrimitiveLoopParts(sourcePath, chunkBytes);
   if (primitiveParts) {
     EXPECT_EQ(run.parts, *primitiveParts);
   }
@@ -110,7 +111,8 @@ TEST(SplitDifferentialTest, MixedSourcesAtSmallChunks) {
   for (const std::string& source : sources) {
     WriteBytes(sourcePath, source);
     for (int32_t chunkBytes : {1, 2, 3, 4, 5, 6, 7, 9, 12, 16, 25, 40, 64, 200}) {
-      CheckSource(folder, sourcePath, source, chunkBytes, kBlockSizes[turn++ % std::size(kBlockSizes)]);
+      CheckSource(folder, sourcePath, source, chunkBytes,
+                  kBlockSizes[turn++ % std::size(kBlockSizes)]);
     }
     // Exactly one chunk: one part, the whole source.
     if (!source.empty()) {

@@ -57,7 +57,7 @@ class TextGenerator {
         case 0: case 1: text += "\r\n"; break;
         case 2: text += '\n'; break;
         case 3: text += '\r'; break;
-        case 4: case 5: text += static_cast<char>('a' + Below(26)); break;
+        case 4: case 5: text += Letter(); break;
         case 6: case 7: text += GbkPair(); break;
         case 8: text += "\xB0\r\n"; break;
         case 9: text += static_cast<char>(0x80 + Below(0x80)); break;
@@ -75,7 +75,7 @@ class TextGenerator {
     for (std::size_t i = 0; i < lines; ++i) {
       std::string line;
       for (;;) {
-        std::string piece = Below(2) ? GbkPair() : std::string(1, static_cast<char>('a' + Below(26)));
+        std::string piece = Below(2) ? GbkPair() : std::string(1, Letter());
         if (line.size() + piece.size() > maxLine || Below(4) == 0) break;
         line += piece;
       }
@@ -90,6 +90,8 @@ class TextGenerator {
   }
 
  private:
+  char Letter() { return static_cast<char>('a' + Below(26)); }
+
   std::string GbkPair() {
     return {static_cast<char>(0x81 + Below(0x7E)), static_cast<char>(0x40 + Below(0xBF))};
   }
