@@ -81,11 +81,6 @@ class PartFile {
   bool Truncate(SystemError* error);
   // Writes every byte or fails; a write that makes no progress is an error.
   bool Write(const void* bytes, std::size_t count, SystemError* error);
-  // Appends count bytes of source from offset on. buffer (bufferSize bytes) is
-  // used where the system cannot copy between files by itself. A source that
-  // ends early is an error.
-  bool CopyFrom(const SourceFile& source, int64_t offset, int64_t count, char* buffer,
-                std::size_t bufferSize, SystemError* error);
   // Closes the file; false when the system reports an error on closing (for
   // instance a delayed write that failed).
   bool Close(SystemError* error);

@@ -1,5 +1,4 @@
-// The POSIX file backend: plain descriptors, positional reads, and on Linux a
-// kernel-side copy from source to part.
+// The POSIX file backend: plain descriptors and positional reads.
 //
 // POSIX has no mandatory share modes, so the sharing the design asks for is
 // approximated: a source is opened read-only and never locked, so others may
@@ -11,7 +10,6 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <utility>
@@ -82,23 +80,6 @@ bool WriteAll(int fd, const char* bytes, std::size_t count, SystemError* error) 
     if (written == 0) return Fail(error, ENOSPC);
     bytes += written;
     count -= static_cast<std::size_t>(written);
-  }
-  return true;
-}
-
-// Copies through buffer: read a block of the source, write it, until count
-// bytes have been copied.
-bool CopyThroughBuffer(const SourceFile& source, int fd, int64_t offset, int64_t count,
-                       char* buffer, std::size_t bufferSize, SystemError* error) {
-  if (bufferSize == 0 && count > 0) return Fail(error, EINVAL);
-  while (count > 0) {
-    std::size_t block = static_cast<std::size_t>(std::min<int64_t>(count, bufferSize));
-    std::size_t got = 0;
-    if (!source.ReadAt(offset, buffer, block, &got, error)) return false;
-    if (got == 0) return Fail(error, ENODATA);
-    if (!WriteAll(fd, buffer, got, error)) return false;
-    offset += static_cast<int64_t>(got);
-    count -= static_cast<int64_t>(got);
   }
   return true;
 }
@@ -184,37 +165,17 @@ bool PartFile::Identity(FileIdentity* identity, SystemError* error) const {
 
 bool PartFile::Truncate(SystemError* error) {
   int fd = Descriptor(handle_);
-  if (ftruncate(fd, 0) != 0 || lseek(fd, 0, SEEK_SET) != 0) return FailWithErrno(error);
+  struct stat status {};
+  if (fstat(fd, &status) != 0) return FailWithErrno(error);
+  // Truncating a file that is already empty is not free: on ext4 it makes
+  // the close flush the new data to disk inside the program.
+  if (status.st_size != 0 && ftruncate(fd, 0) != 0) return FailWithErrno(error);
+  if (lseek(fd, 0, SEEK_SET) != 0) return FailWithErrno(error);
   return true;
 }
 
 bool PartFile::Write(const void* bytes, std::size_t count, SystemError* error) {
   return WriteAll(Descriptor(handle_), static_cast<const char*>(bytes), count, error);
-}
-
-bool PartFile::CopyFrom(const SourceFile& source, int64_t offset, int64_t count, char* buffer,
-                        std::size_t bufferSize, SystemError* error) {
-  int fd = Descriptor(handle_);
-#if defined(__linux__)
-  // The kernel copies between the files without the bytes entering the
-  // program; file systems or kernels that cannot do it fall back to the
-  // buffer from where the kernel stopped.
-  constexpr int64_t kLargestCopy = int64_t{1} << 30;
-  while (count > 0) {
-    off_t from = static_cast<off_t>(offset);
-    ssize_t copied = copy_file_range(Descriptor(source.handle_), &from, fd, nullptr,
-                                     static_cast<std::size_t>(std::min(count, kLargestCopy)), 0);
-    if (copied < 0) {
-      if (errno == EINTR) continue;
-      if (errno == EXDEV || errno == EINVAL || errno == ENOSYS || errno == EOPNOTSUPP) break;
-      return FailWithErrno(error);
-    }
-    if (copied == 0) return Fail(error, ENODATA);  // the source ended early
-    offset += copied;
-    count -= copied;
-  }
-#endif
-  return CopyThroughBuffer(source, fd, offset, count, buffer, bufferSize, error);
 }
 
 bool PartFile::Close(SystemError* error) {

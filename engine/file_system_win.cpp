@@ -186,22 +186,6 @@ bool PartFile::Write(const void* bytes, std::size_t count, SystemError* error) {
   return true;
 }
 
-bool PartFile::CopyFrom(const SourceFile& source, int64_t offset, int64_t count, char* buffer,
-                        std::size_t bufferSize, SystemError* error) {
-  if (bufferSize == 0 && count > 0) return Fail(error, ERROR_INVALID_PARAMETER);
-  while (count > 0) {
-    std::size_t block = static_cast<std::size_t>(
-        std::min<uint64_t>(static_cast<uint64_t>(count), bufferSize));
-    std::size_t got = 0;
-    if (!source.ReadAt(offset, buffer, block, &got, error)) return false;
-    if (got == 0) return Fail(error, ERROR_HANDLE_EOF);  // the source ended early
-    if (!Write(buffer, got, error)) return false;
-    offset += static_cast<int64_t>(got);
-    count -= static_cast<int64_t>(got);
-  }
-  return true;
-}
-
 bool PartFile::Close(SystemError* error) {
   if (handle_ == kClosed) return Fail(error, ERROR_INVALID_HANDLE);
   HANDLE handle = Handle(std::exchange(handle_, kClosed));
