@@ -6,6 +6,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <utility>
 
 #include "engine/text.h"
 
@@ -31,22 +32,52 @@ struct FileIdentity {
 enum class PathSyntax { Windows, Posix };
 extern const PathSyntax kNativePathSyntax;
 
+// An open file of the system (a POSIX descriptor or a Win32 HANDLE), closed
+// when the object goes. Each backend supplies Close().
+class FileHandle {
+ public:
+  // -1 is both an invalid descriptor and INVALID_HANDLE_VALUE.
+  static constexpr intptr_t kClosed = -1;
+
+  FileHandle() = default;
+  explicit FileHandle(intptr_t value) noexcept : value_(value) {}
+  ~FileHandle() { CloseQuietly(); }
+  FileHandle(FileHandle&& other) noexcept : value_(std::exchange(other.value_, kClosed)) {}
+  FileHandle& operator=(FileHandle&& other) noexcept {
+    if (this != &other) {
+      CloseQuietly();
+      value_ = std::exchange(other.value_, kClosed);
+    }
+    return *this;
+  }
+  FileHandle(const FileHandle&) = delete;
+  FileHandle& operator=(const FileHandle&) = delete;
+
+  bool IsOpen() const noexcept { return value_ != kClosed; }
+  intptr_t get() const noexcept { return value_; }
+  // Closes the file; false with the system's code when nothing was open or
+  // the system reports an error on closing (for instance a delayed write
+  // that failed).
+  bool Close(SystemError* error);
+
+ private:
+  void CloseQuietly() {
+    SystemError ignored;
+    if (IsOpen()) Close(&ignored);
+  }
+
+  intptr_t value_ = kClosed;
+};
+
 // A file open for reading. Other processes may read and write it meanwhile.
 // Closed when the object goes.
 class SourceFile {
  public:
-  SourceFile() = default;
-  ~SourceFile();
-  SourceFile(SourceFile&& other) noexcept;
-  SourceFile& operator=(SourceFile&& other) noexcept;
-  SourceFile(const SourceFile&) = delete;
-  SourceFile& operator=(const SourceFile&) = delete;
-
   // Opens an existing file; never creates one. A folder, a missing file, an
   // empty path or a sharing conflict fail with the system's code.
   static SourceFile Open(const Text& path, SystemError* error);
 
-  bool IsOpen() const noexcept;
+  bool IsOpen() const noexcept { return handle_.IsOpen(); }
   bool Length(int64_t* length, SystemError* error) const;
   bool Identity(FileIdentity* identity, SystemError* error) const;
   // Reads up to count bytes at offset; *got is below count only at the end of
@@ -55,27 +86,19 @@ class SourceFile {
               SystemError* error) const;
 
  private:
-  intptr_t handle_ = -1;
-  friend class PartFile;
+  FileHandle handle_;
 };
 
 // A file open for writing that no other process may open meanwhile (on
 // Windows; POSIX has no mandatory share modes). Closed when the object goes.
 class PartFile {
  public:
-  PartFile() = default;
-  ~PartFile();
-  PartFile(PartFile&& other) noexcept;
-  PartFile& operator=(PartFile&& other) noexcept;
-  PartFile(const PartFile&) = delete;
-  PartFile& operator=(const PartFile&) = delete;
-
   // Opens the file for writing, creating it when it does not exist; an
   // existing file keeps its bytes until Truncate(), so that its identity can
   // be checked before anything is lost.
   static PartFile Open(const Text& path, SystemError* error);
 
-  bool IsOpen() const noexcept;
+  bool IsOpen() const noexcept { return handle_.IsOpen(); }
   bool Identity(FileIdentity* identity, SystemError* error) const;
   // Cuts the file to nothing and writes from its start.
   bool Truncate(SystemError* error);
@@ -83,8 +106,8 @@ class PartFile {
   bool Write(const void* bytes, std::size_t count, SystemError* error);
   // Closes the file; false when the system reports an error on closing (for
   // instance a delayed write that failed).
-  bool Close(SystemError* error);
+  bool Close(SystemError* error) { return handle_.Close(error); }
 
  private:
-  intptr_t handle_ = -1;
+  FileHandle handle_;
 };

@@ -24,7 +24,7 @@ Text SystemErrorText(SystemError error) {
 
 namespace {
 
-constexpr intptr_t kClosed = -1;
+constexpr intptr_t kClosed = FileHandle::kClosed;
 
 int Descriptor(intptr_t handle) { return static_cast<int>(handle); }
 
@@ -34,13 +34,6 @@ bool Fail(SystemError* error, int code) {
 }
 
 bool FailWithErrno(SystemError* error) { return Fail(error, errno); }
-
-void CloseDescriptor(intptr_t* handle) {
-  if (*handle != kClosed) {
-    close(Descriptor(*handle));
-    *handle = kClosed;
-  }
-}
 
 // Opens path with flags; refuses a folder, which open() would accept for
 // reading.
@@ -88,36 +81,21 @@ bool WriteAll(int fd, const char* bytes, std::size_t count, SystemError* error) 
 
 // ---- SourceFile ----
 
-SourceFile::~SourceFile() { CloseDescriptor(&handle_); }
-
-SourceFile::SourceFile(SourceFile&& other) noexcept
-    : handle_(std::exchange(other.handle_, kClosed)) {}
-
-SourceFile& SourceFile::operator=(SourceFile&& other) noexcept {
-  if (this != &other) {
-    CloseDescriptor(&handle_);
-    handle_ = std::exchange(other.handle_, kClosed);
-  }
-  return *this;
-}
-
 SourceFile SourceFile::Open(const Text& path, SystemError* error) {
   SourceFile file;
-  file.handle_ = OpenRegular(path, O_RDONLY, error);
+  file.handle_ = FileHandle(OpenRegular(path, O_RDONLY, error));
   return file;
 }
 
-bool SourceFile::IsOpen() const noexcept { return handle_ != kClosed; }
-
 bool SourceFile::Length(int64_t* length, SystemError* error) const {
   struct stat info;
-  if (fstat(Descriptor(handle_), &info) != 0) return FailWithErrno(error);
+  if (fstat(Descriptor(handle_.get()), &info) != 0) return FailWithErrno(error);
   *length = static_cast<int64_t>(info.st_size);
   return true;
 }
 
 bool SourceFile::Identity(FileIdentity* identity, SystemError* error) const {
-  return IdentityOf(handle_, identity, error);
+  return IdentityOf(handle_.get(), identity, error);
 }
 
 bool SourceFile::ReadAt(int64_t offset, void* buffer, std::size_t count, std::size_t* got,
@@ -125,7 +103,7 @@ bool SourceFile::ReadAt(int64_t offset, void* buffer, std::size_t count, std::si
   char* bytes = static_cast<char*>(buffer);
   *got = 0;
   while (*got < count) {
-    ssize_t n = pread(Descriptor(handle_), bytes + *got, count - *got,
+    ssize_t n = pread(Descriptor(handle_.get()), bytes + *got, count - *got,
                       static_cast<off_t>(offset + static_cast<int64_t>(*got)));
     if (n < 0) {
       if (errno == EINTR) continue;
@@ -139,32 +117,18 @@ bool SourceFile::ReadAt(int64_t offset, void* buffer, std::size_t count, std::si
 
 // ---- PartFile ----
 
-PartFile::~PartFile() { CloseDescriptor(&handle_); }
-
-PartFile::PartFile(PartFile&& other) noexcept : handle_(std::exchange(other.handle_, kClosed)) {}
-
-PartFile& PartFile::operator=(PartFile&& other) noexcept {
-  if (this != &other) {
-    CloseDescriptor(&handle_);
-    handle_ = std::exchange(other.handle_, kClosed);
-  }
-  return *this;
-}
-
 PartFile PartFile::Open(const Text& path, SystemError* error) {
   PartFile file;
-  file.handle_ = OpenRegular(path, O_WRONLY | O_CREAT, error);
+  file.handle_ = FileHandle(OpenRegular(path, O_WRONLY | O_CREAT, error));
   return file;
 }
 
-bool PartFile::IsOpen() const noexcept { return handle_ != kClosed; }
-
 bool PartFile::Identity(FileIdentity* identity, SystemError* error) const {
-  return IdentityOf(handle_, identity, error);
+  return IdentityOf(handle_.get(), identity, error);
 }
 
 bool PartFile::Truncate(SystemError* error) {
-  int fd = Descriptor(handle_);
+  int fd = Descriptor(handle_.get());
   struct stat status {};
   if (fstat(fd, &status) != 0) return FailWithErrno(error);
   // Truncating a file that is already empty is not free: on ext4 it makes
@@ -175,12 +139,11 @@ bool PartFile::Truncate(SystemError* error) {
 }
 
 bool PartFile::Write(const void* bytes, std::size_t count, SystemError* error) {
-  return WriteAll(Descriptor(handle_), static_cast<const char*>(bytes), count, error);
+  return WriteAll(Descriptor(handle_.get()), static_cast<const char*>(bytes), count, error);
 }
 
-bool PartFile::Close(SystemError* error) {
-  int fd = Descriptor(handle_);
-  handle_ = kClosed;
-  if (close(fd) != 0) return FailWithErrno(error);
+bool FileHandle::Close(SystemError* error) {
+  if (!IsOpen()) return Fail(error, EBADF);
+  if (close(Descriptor(std::exchange(value_, kClosed))) != 0) return FailWithErrno(error);
   return true;
 }

@@ -32,8 +32,6 @@ Text SystemErrorText(SystemError error) {
 
 namespace {
 
-const intptr_t kClosed = reinterpret_cast<intptr_t>(INVALID_HANDLE_VALUE);
-
 // The most one ReadFile or WriteFile call is asked to move: the calls count
 // in 32 bits.
 constexpr std::size_t kLargestTransfer = std::size_t{1} << 30;
@@ -48,13 +46,6 @@ bool FailWithLastError(SystemError* error) {
 bool Fail(SystemError* error, DWORD code) {
   error->code = code;
   return false;
-}
-
-void CloseOwnedHandle(intptr_t* handle) {
-  if (*handle != kClosed) {
-    CloseHandle(Handle(*handle));
-    *handle = kClosed;
-  }
 }
 
 intptr_t CreateFileHandle(const Text& path, DWORD access, DWORD share, DWORD disposition,
@@ -77,38 +68,23 @@ bool IdentityOf(intptr_t handle, FileIdentity* identity, SystemError* error) {
 
 // ---- SourceFile ----
 
-SourceFile::~SourceFile() { CloseOwnedHandle(&handle_); }
-
-SourceFile::SourceFile(SourceFile&& other) noexcept
-    : handle_(std::exchange(other.handle_, kClosed)) {}
-
-SourceFile& SourceFile::operator=(SourceFile&& other) noexcept {
-  if (this != &other) {
-    CloseOwnedHandle(&handle_);
-    handle_ = std::exchange(other.handle_, kClosed);
-  }
-  return *this;
-}
-
 SourceFile SourceFile::Open(const Text& path, SystemError* error) {
   // A folder cannot be opened this way (no FILE_FLAG_BACKUP_SEMANTICS).
   SourceFile file;
-  file.handle_ = CreateFileHandle(path, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                                  OPEN_EXISTING, error);
+  file.handle_ = FileHandle(CreateFileHandle(
+      path, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, OPEN_EXISTING, error));
   return file;
 }
 
-bool SourceFile::IsOpen() const noexcept { return handle_ != kClosed; }
-
 bool SourceFile::Length(int64_t* length, SystemError* error) const {
   LARGE_INTEGER size;
-  if (!GetFileSizeEx(Handle(handle_), &size)) return FailWithLastError(error);
+  if (!GetFileSizeEx(Handle(handle_.get()), &size)) return FailWithLastError(error);
   *length = size.QuadPart;
   return true;
 }
 
 bool SourceFile::Identity(FileIdentity* identity, SystemError* error) const {
-  return IdentityOf(handle_, identity, error);
+  return IdentityOf(handle_.get(), identity, error);
 }
 
 bool SourceFile::ReadAt(int64_t offset, void* buffer, std::size_t count, std::size_t* got,
@@ -124,7 +100,7 @@ bool SourceFile::ReadAt(int64_t offset, void* buffer, std::size_t count, std::si
     where.OffsetHigh = static_cast<DWORD>(at >> 32);
     DWORD asked = static_cast<DWORD>(std::min(count - *got, kLargestTransfer));
     DWORD read = 0;
-    if (!ReadFile(Handle(handle_), bytes + *got, asked, &read, &where)) {
+    if (!ReadFile(Handle(handle_.get()), bytes + *got, asked, &read, &where)) {
       if (GetLastError() == ERROR_HANDLE_EOF) break;
       return FailWithLastError(error);
     }
@@ -136,36 +112,22 @@ bool SourceFile::ReadAt(int64_t offset, void* buffer, std::size_t count, std::si
 
 // ---- PartFile ----
 
-PartFile::~PartFile() { CloseOwnedHandle(&handle_); }
-
-PartFile::PartFile(PartFile&& other) noexcept : handle_(std::exchange(other.handle_, kClosed)) {}
-
-PartFile& PartFile::operator=(PartFile&& other) noexcept {
-  if (this != &other) {
-    CloseOwnedHandle(&handle_);
-    handle_ = std::exchange(other.handle_, kClosed);
-  }
-  return *this;
-}
-
 PartFile PartFile::Open(const Text& path, SystemError* error) {
   // No sharing: while the part is written nobody else may have it open, and
   // a file someone else holds open makes this fail with a sharing violation.
   PartFile file;
-  file.handle_ = CreateFileHandle(path, GENERIC_WRITE, 0, OPEN_ALWAYS, error);
+  file.handle_ = FileHandle(CreateFileHandle(path, GENERIC_WRITE, 0, OPEN_ALWAYS, error));
   return file;
 }
 
-bool PartFile::IsOpen() const noexcept { return handle_ != kClosed; }
-
 bool PartFile::Identity(FileIdentity* identity, SystemError* error) const {
-  return IdentityOf(handle_, identity, error);
+  return IdentityOf(handle_.get(), identity, error);
 }
 
 bool PartFile::Truncate(SystemError* error) {
   LARGE_INTEGER start = {};
-  if (!SetFilePointerEx(Handle(handle_), start, nullptr, FILE_BEGIN) ||
-      !SetEndOfFile(Handle(handle_))) {
+  if (!SetFilePointerEx(Handle(handle_.get()), start, nullptr, FILE_BEGIN) ||
+      !SetEndOfFile(Handle(handle_.get()))) {
     return FailWithLastError(error);
   }
   return true;
@@ -176,7 +138,7 @@ bool PartFile::Write(const void* bytes, std::size_t count, SystemError* error) {
   while (count > 0) {
     DWORD asked = static_cast<DWORD>(std::min(count, kLargestTransfer));
     DWORD written = 0;
-    if (!WriteFile(Handle(handle_), next, asked, &written, nullptr)) {
+    if (!WriteFile(Handle(handle_.get()), next, asked, &written, nullptr)) {
       return FailWithLastError(error);
     }
     if (written == 0) return Fail(error, ERROR_DISK_FULL);  // no progress
@@ -186,9 +148,8 @@ bool PartFile::Write(const void* bytes, std::size_t count, SystemError* error) {
   return true;
 }
 
-bool PartFile::Close(SystemError* error) {
-  if (handle_ == kClosed) return Fail(error, ERROR_INVALID_HANDLE);
-  HANDLE handle = Handle(std::exchange(handle_, kClosed));
-  if (!CloseHandle(handle)) return FailWithLastError(error);
+bool FileHandle::Close(SystemError* error) {
+  if (!IsOpen()) return Fail(error, ERROR_INVALID_HANDLE);
+  if (!CloseHandle(Handle(std::exchange(value_, kClosed)))) return FailWithLastError(error);
   return true;
 }
