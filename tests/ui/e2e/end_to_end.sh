@@ -7,8 +7,9 @@
 #
 #   end_to_end.sh TARVOLIN.EXE WINDOW-PROBE.EXE DRAG-SOURCE.EXE
 #
-# With SCREENSHOTS=FOLDER it also photographs the window with files listed
-# and the final message (scripts/screenshot-usage.sh uses this).
+# With SCREENSHOTS=FOLDER it also photographs the window with files listed,
+# the final message of a run and that of a run that failed
+# (scripts/screenshot-usage.sh uses this).
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 root=$(cd "$here/../../.." && pwd)
@@ -86,15 +87,17 @@ type_into() {  # ID TEXT
   check "text typed into $1" "$2" "$(wait_for_answer "$2" 10 text "$title" "$1")"
 }
 
+# The window (with anything shown over it) as a picture, when asked for.
+photograph() {  # NAME
+  [ -z "${SCREENSHOTS:-}" ] || import -window root -crop 640x480+192+144 +repage "$SCREENSHOTS/$1.png"
+}
+
 # Presses "开始分割" and answers the message box; prints its text in UTF-8.
-split_and_read_message() {
+split_and_read_message() {  # [PICTURE-NAME]
   local message
   click_control 1009
   message=$(probe message 60000) || { fail "no message box"; return; }
-  if [ -n "${SCREENSHOTS:-}" ] && [ -z "${message_shot_taken:-}" ]; then
-    import -window root -crop 640x480+192+144 +repage "$SCREENSHOTS/final-message.png"
-    message_shot_taken=1
-  fi
+  [ -z "${1:-}" ] || photograph "$1"
   xdo key Return
   probe gone "信息：" 10000 >/dev/null || fail "the message box did not close"
   printf '%s' "$message" | iconv -f GBK -t UTF-8
@@ -185,13 +188,11 @@ xdo key Return
 listed="$(winpath "$work/src/a.txt")
 $(winpath "$work/src/b.txt")"
 check "two items from the dialog" "$listed" "$(wait_for_answer "$listed" 20 items "$title")"
-if [ -n "${SCREENSHOTS:-}" ]; then
-  import -window root -crop 640x480+192+144 +repage "$SCREENSHOTS/files-listed.png"
-fi
+photograph files-listed
 
 # --- Split into the default folder with a chunk of 2 KB.
 type_into 1006 2
-check "final message" "分割完毕" "$(split_and_read_message)"
+check "final message" "分割完毕" "$(split_and_read_message final-message)"
 check "the window is enabled again" 1 "$(probe enabled "$title")"
 for source in a b; do
   problems=$(check_parts "$work/src/$source.txt" "$work/prog/分割目录" 2048) && echo "ok: parts of $source.txt" ||
@@ -208,7 +209,7 @@ done
 
 # --- A folder that does not exist: nothing is written, and the message says so.
 type_into 1005 "$(winpath "$work/missing")\\"
-message=$(split_and_read_message)
+message=$(split_and_read_message failure-message)
 expected_start="分割完毕，以下文件未能完成：
 $(winpath "$work/src/a.txt")：有 3 个分割文件未能写入"
 check "failure message" "$expected_start" "$(printf '%s' "$message" | tr -d '\r' | head -2 | sed '2s/（.*//')"
