@@ -244,6 +244,24 @@ drop_outside=$(drag_file "$ox" "$oy")
 check "drop beside the list refused" 0 "${drop_outside#* }"
 check "the list is unchanged" "$listed" "$(probe items "$title")"
 
+# --- The folder browser: every window of the program is disabled while it is
+# open; OK puts the chosen folder (the desktop, selected at the start) into
+# the box, Cancel empties it, and a run then asks for a folder.
+browse() {  # KEY that closes the browser
+  click_control 1004
+  check "window disabled under the browser" 0 "$(wait_for_answer 0 15 enabled "$title")"
+  probe find "选择文件夹" 10000 >/dev/null || fail "no folder browser"
+  xdo key "$1"
+  check "window enabled after the browser" 1 "$(wait_for_answer 1 15 enabled "$title")"
+}
+browse Return
+chosen=$(probe text "$title" 1005 | iconv -f GBK -t UTF-8)
+folder_path='^[A-Z]:\\.*[^\\]$'  # a drive, a folder, no trailing separator
+[[ $chosen =~ $folder_path ]] && echo "ok: browsed folder $chosen" || fail "browsed folder: [$chosen]"
+browse Escape
+check "cancelled browse empties the box" "" "$(probe text "$title" 1005)"
+check "a run without a folder" "请选择输出目录" "$(split_and_read_message)"
+
 # --- Clear the list, then Esc closes the program with exit code 0.
 click_control 1003
 check "list cleared" "" "$(wait_for_answer "" 10 items "$title")"
