@@ -104,9 +104,12 @@ split_and_read_message() {  # [PICTURE-NAME]
 }
 
 cleanup() {
-  # Only what this test started: the windows of its own desktop.
-  probe end DragSource >/dev/null 2>&1 || true
-  probe end "$title" >/dev/null 2>&1 || true
+  # Only what this test started: the programs of its own desktop, while it
+  # is still there (asking an ended desktop would open a new one).
+  if xdo search --name "^$desktop - " >/dev/null 2>&1; then
+    probe end DragSource >/dev/null 2>&1 || true
+    probe end "$title" >/dev/null 2>&1 || true
+  fi
   # The desktop closes once its last program has ended.
   local tries=100
   while [ -n "${desktop_pid:-}" ] && kill -0 "$desktop_pid" 2>/dev/null && [ "$tries" -gt 0 ]; do
