@@ -48,6 +48,19 @@ TEST(PrepareOutputFolderTest, MakesSureOfTheDefaultFolderAndShowsIt) {
   }
 }
 
+// A program in a drive's root has the drive letter and colon as its folder:
+// the default folder lies in that root, with one separator.
+TEST(PrepareOutputFolderTest, WorksForAProgramInADrivesRoot) {
+  const Text folder = "C:\\分割目录";
+  const bool existedBefore = PathExists(folder);
+  OwnedWindow window = MakeTopLevelWindow();
+  HWND box = MakeChild(window.get(), "EDIT", ES_AUTOHSCROLL);
+  PrepareOutputFolder(box, "C:");
+  EXPECT_TRUE(IsFolder(folder));
+  EXPECT_EQ(WindowText(box), Text("C:\\分割目录\\"));
+  if (!existedBefore) RemoveDirectoryA(folder.c_str());
+}
+
 TEST(PathExistsTest, FindsFilesAndFoldersButNotTheEmptyPath) {
   TempFolder folder;
   WriteBytes(folder.PathOf("a.txt"), "a");
