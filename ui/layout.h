@@ -39,7 +39,7 @@ enum class Background { Face, White };
 // What an edit field accepts as typed characters (pasted text is never checked).
 enum class TypedInput { Any, DigitsAndMinus };
 
-struct ControlSpec {
+struct ControlRow {
   ControlId id;
   const char* name;  // the design's name, used in test messages
   ControlType type;
@@ -58,10 +58,10 @@ inline constexpr std::size_t kElementCount = 16;
 // All sixteen elements. 拖放对象1 is a non-visual element: it gets no window of
 // its own (the drop receiver is bound to the list's window), so its place and
 // size have no effect.
-std::span<const ControlSpec> MainWindowLayout();
+std::span<const ControlRow> MainWindowLayout();
 
 // The row of one element; every ControlId has one.
-const ControlSpec& SpecOf(ControlId id);
+const ControlRow& RowOf(ControlId id);
 
 // Whether a window's control id is one of the table's.
 bool IsControlId(int value);
@@ -74,7 +74,7 @@ std::size_t IndexOf(ControlId id);
 const char* ClassNameOf(ControlType type);
 
 // Whether the element's place is given relative to a group box.
-inline bool InGroupBox(const ControlSpec& spec) { return spec.parent.has_value(); }
+inline bool InGroupBox(const ControlRow& row) { return row.parent.has_value(); }
 
 // The main window itself: outer size and styles.
 inline constexpr int kMainWindowWidth = 640;

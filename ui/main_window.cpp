@@ -43,28 +43,28 @@ HBRUSH BackgroundBrush(Background background) {
                                          : GetSysColorBrush(COLOR_BTNFACE);
 }
 
-void SetUpListView(HWND list, const ControlSpec& spec) {
+void SetUpListView(HWND list, const ControlRow& row) {
   LVCOLUMNA column{};
   column.mask = LVCF_FMT | LVCF_WIDTH | LVCF_TEXT;
   column.fmt = LVCFMT_LEFT;
   column.cx = kListColumnWidth;
   column.pszText = const_cast<char*>(kListColumnTitle);
   SendMessageA(list, LVM_INSERTCOLUMNA, 0, reinterpret_cast<LPARAM>(&column));
-  COLORREF background = BackgroundColour(spec.background);
-  SendMessageA(list, LVM_SETTEXTCOLOR, 0, spec.textColour);
+  COLORREF background = BackgroundColour(row.background);
+  SendMessageA(list, LVM_SETTEXTCOLOR, 0, row.textColour);
   SendMessageA(list, LVM_SETTEXTBKCOLOR, 0, background);
   SendMessageA(list, LVM_SETBKCOLOR, 0, background);
 }
 
 // Whatever a control of the type needs beyond its window styles.
-void SetUpControl(HWND control, const ControlSpec& spec, HWND mainWindow) {
-  switch (spec.type) {
-    case ControlType::ListView: SetUpListView(control, spec); break;
+void SetUpControl(HWND control, const ControlRow& row, HWND mainWindow) {
+  switch (row.type) {
+    case ControlType::ListView: SetUpListView(control, row); break;
     case ControlType::RadioBox: SendMessageA(control, BM_SETCHECK, BST_CHECKED, 0); break;
     case ControlType::GroupBox: ForwardChildMessages(control, mainWindow); break;
     default: break;
   }
-  if (spec.typedInput == TypedInput::DigitsAndMinus) AcceptDigitsAndMinusOnly(control);
+  if (row.typedInput == TypedInput::DigitsAndMinus) AcceptDigitsAndMinusOnly(control);
 }
 
 }  // namespace
@@ -126,16 +126,16 @@ bool MainWindow::CreateControls(HINSTANCE instance) {
   // The window's own children first, so that the group boxes exist before the
   // controls inside them.
   for (bool insideGroupBox : {false, true}) {
-    for (const ControlSpec& spec : MainWindowLayout()) {
-      if (InGroupBox(spec) != insideGroupBox || spec.type == ControlType::DropTarget) continue;
-      HWND parent = spec.parent ? Control(*spec.parent) : window_;
-      HWND control = CreateWindowExA(spec.exStyle, ClassNameOf(spec.type), spec.text, WS_CHILD | spec.style,
-                                     spec.x, spec.y, spec.width, spec.height, parent,
-                                     reinterpret_cast<HMENU>(static_cast<INT_PTR>(spec.id)), instance, nullptr);
+    for (const ControlRow& row : MainWindowLayout()) {
+      if (InGroupBox(row) != insideGroupBox || row.type == ControlType::DropTarget) continue;
+      HWND parent = row.parent ? Control(*row.parent) : window_;
+      HWND control = CreateWindowExA(row.exStyle, ClassNameOf(row.type), row.text, WS_CHILD | row.style,
+                                     row.x, row.y, row.width, row.height, parent,
+                                     reinterpret_cast<HMENU>(static_cast<INT_PTR>(row.id)), instance, nullptr);
       if (!control) return false;
-      controls_[IndexOf(spec.id)] = control;
+      controls_[IndexOf(row.id)] = control;
       SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
-      SetUpControl(control, spec, window_);
+      SetUpControl(control, row, window_);
       ShowWindow(control, SW_SHOWNA);
     }
   }
@@ -207,20 +207,20 @@ void MainWindow::OnCommand(ControlId id, int notification) {
 }
 
 LRESULT MainWindow::ColourControl(HDC dc, HWND control) {
-  const ControlSpec& spec = SpecOf(static_cast<ControlId>(GetDlgCtrlID(control)));
-  SetTextColor(dc, spec.textColour);
-  SetBkColor(dc, BackgroundColour(spec.background));
-  return reinterpret_cast<LRESULT>(BackgroundBrush(spec.background));
+  const ControlRow& row = RowOf(static_cast<ControlId>(GetDlgCtrlID(control)));
+  SetTextColor(dc, row.textColour);
+  SetBkColor(dc, BackgroundColour(row.background));
+  return reinterpret_cast<LRESULT>(BackgroundBrush(row.background));
 }
 
 void MainWindow::DrawLabel(const DRAWITEMSTRUCT& item) {
-  const ControlSpec& spec = SpecOf(static_cast<ControlId>(item.CtlID));
-  FillRect(item.hDC, &item.rcItem, BackgroundBrush(spec.background));
+  const ControlRow& row = RowOf(static_cast<ControlId>(item.CtlID));
+  FillRect(item.hDC, &item.rcItem, BackgroundBrush(row.background));
   char text[256];
   int length = GetWindowTextA(item.hwndItem, text, sizeof text);
   SelectedObject font(item.hDC, reinterpret_cast<HGDIOBJ>(SendMessageA(item.hwndItem, WM_GETFONT, 0, 0)));
   SetBkMode(item.hDC, TRANSPARENT);
-  SetTextColor(item.hDC, spec.textColour);
+  SetTextColor(item.hDC, row.textColour);
   RECT area = item.rcItem;
   DrawTextA(item.hDC, text, length, &area, DT_SINGLELINE | DT_VCENTER | DT_LEFT);
 }

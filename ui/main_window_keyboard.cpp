@@ -5,8 +5,8 @@
 
 namespace {
 
-bool TakesFocus(const ControlSpec& spec, HWND control) {
-  return (spec.style & WS_TABSTOP) && control && IsWindowVisible(control) && IsWindowEnabled(control);
+bool TakesFocus(const ControlRow& row, HWND control) {
+  return (row.style & WS_TABSTOP) && control && IsWindowVisible(control) && IsWindowEnabled(control);
 }
 
 }  // namespace

@@ -48,7 +48,7 @@ inline std::vector<std::string> ReferenceParts(std::string_view source, int64_t 
 // longer than small chunks.
 class TextGenerator {
  public:
-  explicit TextGenerator(uint32_t seed) : random_(seed) {}
+  explicit TextGenerator(uint32_t variant) : random_(variant) {}
 
   std::string Mixed(std::size_t pieces) {
     std::string text;

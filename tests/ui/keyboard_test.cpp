@@ -32,7 +32,7 @@ TEST_F(FreshWindowTest, FocusStartsOnTheList) {
 
 TEST_F(FreshWindowTest, EscClosesTheWindowFromAnyControl) {
   for (ControlId id : {ControlId::超级列表框1, ControlId::编辑框1, ControlId::编辑框2}) {
-    SCOPED_TRACE(SpecOf(id).name);
+    SCOPED_TRACE(RowOf(id).name);
     if (!window.Handle()) OpenWindow();
     SetFocus(Control(id));
     EXPECT_TRUE(PressKey(VK_ESCAPE));

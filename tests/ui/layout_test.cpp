@@ -31,8 +31,8 @@ RECT RectIn(HWND window, HWND reference) {
 }
 
 // An edit field takes WS_BORDER out of its style and draws the line itself.
-DWORD StyleKeptBy(const ControlSpec& spec) {
-  return spec.type == ControlType::EditBox ? spec.style & ~WS_BORDER : spec.style;
+DWORD StyleKeptBy(const ControlRow& row) {
+  return row.type == ControlType::EditBox ? row.style & ~WS_BORDER : row.style;
 }
 
 using MainWindowLayoutTest = MainWindowTest;
@@ -48,28 +48,28 @@ TEST(MainWindowCreation, AModuleWithoutThePicturesIsRefused) {
 
 TEST_F(MainWindowLayoutTest, EveryControlIsCreatedAsTheTableSays) {
   HFONT guiFont = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
-  for (const ControlSpec& spec : MainWindowLayout()) {
-    SCOPED_TRACE(spec.name);
-    HWND control = Control(spec.id);
-    if (spec.type == ControlType::DropTarget) {
+  for (const ControlRow& row : MainWindowLayout()) {
+    SCOPED_TRACE(row.name);
+    HWND control = Control(row.id);
+    if (row.type == ControlType::DropTarget) {
       EXPECT_EQ(control, nullptr);  // the drop receiver has no window
       continue;
     }
     ASSERT_NE(control, nullptr);
-    EXPECT_STRCASEEQ(ClassName(control).c_str(), ClassNameOf(spec.type));
-    HWND parent = spec.parent ? Control(*spec.parent) : window.Handle();
+    EXPECT_STRCASEEQ(ClassName(control).c_str(), ClassNameOf(row.type));
+    HWND parent = row.parent ? Control(*row.parent) : window.Handle();
     EXPECT_EQ(GetParent(control), parent);
-    EXPECT_EQ(GetDlgCtrlID(control), static_cast<int>(spec.id));
+    EXPECT_EQ(GetDlgCtrlID(control), static_cast<int>(row.id));
     RECT rect = RectIn(control, parent);
-    EXPECT_EQ(rect.left, spec.x);
-    EXPECT_EQ(rect.top, spec.y);
-    EXPECT_EQ(rect.right - rect.left, spec.width);
-    EXPECT_EQ(rect.bottom - rect.top, spec.height);
-    EXPECT_EQ(static_cast<DWORD>(GetWindowLongPtrA(control, GWL_STYLE)), WS_CHILD | WS_VISIBLE | StyleKeptBy(spec));
-    EXPECT_EQ(static_cast<DWORD>(GetWindowLongPtrA(control, GWL_EXSTYLE)), spec.exStyle);
+    EXPECT_EQ(rect.left, row.x);
+    EXPECT_EQ(rect.top, row.y);
+    EXPECT_EQ(rect.right - rect.left, row.width);
+    EXPECT_EQ(rect.bottom - rect.top, row.height);
+    EXPECT_EQ(static_cast<DWORD>(GetWindowLongPtrA(control, GWL_STYLE)), WS_CHILD | WS_VISIBLE | StyleKeptBy(row));
+    EXPECT_EQ(static_cast<DWORD>(GetWindowLongPtrA(control, GWL_EXSTYLE)), row.exStyle);
     // The creation event has put the default output folder into 编辑框1.
-    if (spec.id != ControlId::编辑框1) {
-      EXPECT_EQ(WindowText(control), spec.text);
+    if (row.id != ControlId::编辑框1) {
+      EXPECT_EQ(WindowText(control), row.text);
     }
     EXPECT_EQ(reinterpret_cast<HFONT>(SendMessageA(control, WM_GETFONT, 0, 0)), guiFont);
     EXPECT_TRUE(IsWindowEnabled(control));
@@ -86,7 +86,7 @@ TEST_F(MainWindowLayoutTest, ControlsInsideGroupBoxesSitWhereTheDesignPutsThemIn
                         Case{ControlId::单选框1, ControlId::分组框1, 352, 136},
                         Case{ControlId::标签3, ControlId::分组框1, 536, 136},
                         Case{ControlId::单选框3, ControlId::分组框2, 360, 207}}) {
-    SCOPED_TRACE(SpecOf(c.id).name);
+    SCOPED_TRACE(RowOf(c.id).name);
     EXPECT_EQ(GetParent(Control(c.id)), Control(c.groupBox));
     RECT rect = RectIn(Control(c.id), window.Handle());
     EXPECT_EQ(rect.left, c.x);
@@ -197,7 +197,7 @@ TEST_F(MainWindowLayoutTest, ControlsAreColouredByTheirParents) {
                         Case{ControlId::单选框3, WM_CTLCOLORSTATIC, RGB(0, 0, 0), face},
                         Case{ControlId::分组框1, WM_CTLCOLORSTATIC, RGB(0, 0, 255), face},
                         Case{ControlId::分组框2, WM_CTLCOLORSTATIC, RGB(0, 0, 255), face}}) {
-    SCOPED_TRACE(SpecOf(c.id).name);
+    SCOPED_TRACE(RowOf(c.id).name);
     SetTextColor(dc, RGB(1, 2, 3));
     SetBkColor(dc, RGB(4, 5, 6));
     HWND control = Control(c.id);
@@ -250,7 +250,7 @@ TEST_F(MainWindowLayoutTest, LabelsCaptionsAndBannerShowTheirColours) {
   for (ControlId box : {ControlId::分组框1, ControlId::分组框2}) {
     RECT band = whole(Control(box));
     band.bottom = 16;
-    EXPECT_GT(countPixels(Control(box), blue, band), 10) << SpecOf(box).name;
+    EXPECT_GT(countPixels(Control(box), blue, band), 10) << RowOf(box).name;
   }
   // The banner shows its picture (mostly blue), not the plain face colour.
   HWND banner = Control(ControlId::图片框1);
