@@ -59,6 +59,8 @@ class FileHandle {
   // the system reports an error on closing (for instance a delayed write
   // that failed).
   bool Close(SystemError* error);
+  // Which file this is, however its path was spelled.
+  bool Identity(FileIdentity* identity, SystemError* error) const;
 
  private:
   void CloseQuietly() {
@@ -79,7 +81,9 @@ class SourceFile {
 
   bool IsOpen() const noexcept { return handle_.IsOpen(); }
   bool Length(int64_t* length, SystemError* error) const;
-  bool Identity(FileIdentity* identity, SystemError* error) const;
+  bool Identity(FileIdentity* identity, SystemError* error) const {
+    return handle_.Identity(identity, error);
+  }
   // Reads up to count bytes at offset; *got is below count only at the end of
   // the file.
   bool ReadAt(int64_t offset, void* buffer, std::size_t count, std::size_t* got,
@@ -99,7 +103,9 @@ class PartFile {
   static PartFile Open(const Text& path, SystemError* error);
 
   bool IsOpen() const noexcept { return handle_.IsOpen(); }
-  bool Identity(FileIdentity* identity, SystemError* error) const;
+  bool Identity(FileIdentity* identity, SystemError* error) const {
+    return handle_.Identity(identity, error);
+  }
   // Cuts the file to nothing and writes from its start.
   bool Truncate(SystemError* error);
   // Writes every byte or fails; a write that makes no progress is an error.

@@ -53,14 +53,6 @@ intptr_t OpenRegular(const Text& path, int flags, SystemError* error) {
   return fd;
 }
 
-bool IdentityOf(intptr_t handle, FileIdentity* identity, SystemError* error) {
-  struct stat info;
-  if (fstat(Descriptor(handle), &info) != 0) return FailWithErrno(error);
-  identity->volume = static_cast<uint64_t>(info.st_dev);
-  identity->index = static_cast<uint64_t>(info.st_ino);
-  return true;
-}
-
 // Writes every byte at the descriptor's position; a write that makes no
 // progress is reported as a full disk.
 bool WriteAll(int fd, const char* bytes, std::size_t count, SystemError* error) {
@@ -94,10 +86,6 @@ bool SourceFile::Length(int64_t* length, SystemError* error) const {
   return true;
 }
 
-bool SourceFile::Identity(FileIdentity* identity, SystemError* error) const {
-  return IdentityOf(handle_.get(), identity, error);
-}
-
 bool SourceFile::ReadAt(int64_t offset, void* buffer, std::size_t count, std::size_t* got,
                         SystemError* error) const {
   char* bytes = static_cast<char*>(buffer);
@@ -123,10 +111,6 @@ PartFile PartFile::Open(const Text& path, SystemError* error) {
   return file;
 }
 
-bool PartFile::Identity(FileIdentity* identity, SystemError* error) const {
-  return IdentityOf(handle_.get(), identity, error);
-}
-
 bool PartFile::Truncate(SystemError* error) {
   int fd = Descriptor(handle_.get());
   struct stat status {};
@@ -145,5 +129,13 @@ bool PartFile::Write(const void* bytes, std::size_t count, SystemError* error) {
 bool FileHandle::Close(SystemError* error) {
   if (!IsOpen()) return Fail(error, EBADF);
   if (close(Descriptor(std::exchange(value_, kClosed))) != 0) return FailWithErrno(error);
+  return true;
+}
+
+bool FileHandle::Identity(FileIdentity* identity, SystemError* error) const {
+  struct stat info;
+  if (fstat(Descriptor(value_), &info) != 0) return FailWithErrno(error);
+  identity->volume = static_cast<uint64_t>(info.st_dev);
+  identity->index = static_cast<uint64_t>(info.st_ino);
   return true;
 }

@@ -56,14 +56,6 @@ intptr_t CreateFileHandle(const Text& path, DWORD access, DWORD share, DWORD dis
   return reinterpret_cast<intptr_t>(handle);
 }
 
-bool IdentityOf(intptr_t handle, FileIdentity* identity, SystemError* error) {
-  BY_HANDLE_FILE_INFORMATION info;
-  if (!GetFileInformationByHandle(Handle(handle), &info)) return FailWithLastError(error);
-  identity->volume = info.dwVolumeSerialNumber;
-  identity->index = (uint64_t{info.nFileIndexHigh} << 32) | info.nFileIndexLow;
-  return true;
-}
-
 }  // namespace
 
 // ---- SourceFile ----
@@ -81,10 +73,6 @@ bool SourceFile::Length(int64_t* length, SystemError* error) const {
   if (!GetFileSizeEx(Handle(handle_.get()), &size)) return FailWithLastError(error);
   *length = size.QuadPart;
   return true;
-}
-
-bool SourceFile::Identity(FileIdentity* identity, SystemError* error) const {
-  return IdentityOf(handle_.get(), identity, error);
 }
 
 bool SourceFile::ReadAt(int64_t offset, void* buffer, std::size_t count, std::size_t* got,
@@ -120,10 +108,6 @@ PartFile PartFile::Open(const Text& path, SystemError* error) {
   return file;
 }
 
-bool PartFile::Identity(FileIdentity* identity, SystemError* error) const {
-  return IdentityOf(handle_.get(), identity, error);
-}
-
 bool PartFile::Truncate(SystemError* error) {
   LARGE_INTEGER start = {};
   if (!SetFilePointerEx(Handle(handle_.get()), start, nullptr, FILE_BEGIN) ||
@@ -151,5 +135,13 @@ bool PartFile::Write(const void* bytes, std::size_t count, SystemError* error) {
 bool FileHandle::Close(SystemError* error) {
   if (!IsOpen()) return Fail(error, ERROR_INVALID_HANDLE);
   if (!CloseHandle(Handle(std::exchange(value_, kClosed)))) return FailWithLastError(error);
+  return true;
+}
+
+bool FileHandle::Identity(FileIdentity* identity, SystemError* error) const {
+  BY_HANDLE_FILE_INFORMATION info;
+  if (!GetFileInformationByHandle(Handle(value_), &info)) return FailWithLastError(error);
+  identity->volume = info.dwVolumeSerialNumber;
+  identity->index = (uint64_t{info.nFileIndexHigh} << 32) | info.nFileIndexLow;
   return true;
 }
