@@ -92,33 +92,36 @@ class RunningProgram {
 constexpr int kListId = 1001;
 constexpr int kOutputFolderId = 1005;
 
-TEST(TarvolinExe, EscInTheListEndsTheProgramWithCodeZero) {
+// Every way a user closes the window ends the program with exit code 0. The
+// messages go through the program's own message loop, as typed keys and
+// clicks do; 0 as the control id means the window itself.
+struct CloseWay {
+  const char* name;
+  int controlId;
+  UINT message;
+  WPARAM wParam;
+  LPARAM lParam;
+};
+
+class TarvolinExeClose : public testing::TestWithParam<CloseWay> {};
+
+TEST_P(TarvolinExeClose, EndsTheProgramWithCodeZero) {
+  const CloseWay& way = GetParam();
   RunningProgram program;
   ASSERT_TRUE(program.Started());
   HWND window = program.WaitForWindow(30000);
   ASSERT_NE(window, nullptr);
-  // The key goes through the program's own message loop, as typed keys do.
-  PostMessageA(GetDlgItem(window, kListId), WM_KEYDOWN, VK_ESCAPE, 1);
+  HWND target = way.controlId ? GetDlgItem(window, way.controlId) : window;
+  PostMessageA(target, way.message, way.wParam, way.lParam);
   EXPECT_EQ(program.WaitForExit(30000), 0u);
 }
 
-TEST(TarvolinExe, EscInAnEditFieldEndsTheProgramWithCodeZero) {
-  RunningProgram program;
-  ASSERT_TRUE(program.Started());
-  HWND window = program.WaitForWindow(30000);
-  ASSERT_NE(window, nullptr);
-  PostMessageA(GetDlgItem(window, kOutputFolderId), WM_KEYDOWN, VK_ESCAPE, 1);
-  EXPECT_EQ(program.WaitForExit(30000), 0u);
-}
-
-TEST(TarvolinExe, TheCloseBoxEndsTheProgramWithCodeZero) {
-  RunningProgram program;
-  ASSERT_TRUE(program.Started());
-  HWND window = program.WaitForWindow(30000);
-  ASSERT_NE(window, nullptr);
-  PostMessageA(window, WM_SYSCOMMAND, SC_CLOSE, 0);
-  EXPECT_EQ(program.WaitForExit(30000), 0u);
-}
+INSTANTIATE_TEST_SUITE_P(
+    TarvolinExe, TarvolinExeClose,
+    testing::Values(CloseWay{"EscInTheList", kListId, WM_KEYDOWN, VK_ESCAPE, 1},
+                    CloseWay{"EscInAnEditField", kOutputFolderId, WM_KEYDOWN, VK_ESCAPE, 1},
+                    CloseWay{"TheCloseBox", 0, WM_SYSCOMMAND, SC_CLOSE, 0}),
+    [](const testing::TestParamInfo<CloseWay>& info) { return std::string(info.param.name); });
 
 std::string TextOf(HWND window) {
   char text[512] = "";
